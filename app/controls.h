@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <span>
+#include <string_view>
+
+class QComboBox;
+class QListWidget;
+class QPlainTextEdit;
+
+namespace quenmar::controls {
+
+QString fromCatalog(std::string_view text);
+
+// A drop-down list's text. Setting it leaves no item chosen, as a typed text would, so the
+// next pick of any item counts as a change; it never runs the list's Click handler.
+QString text(const QComboBox* list);
+void setText(QComboBox* list, const QString& text);
+
+// Removes every item; the text the list showed stays.
+void clearItems(QComboBox* list);
+// Appends the items at the end in their order, choosing none and keeping the list's text.
+void appendItems(QComboBox* list, std::span<const std::string_view> items);
+void appendItems(QListWidget* list, std::span<const std::string_view> items);
+
+QString text(const QPlainTextEdit* box);
+void setText(QPlainTextEdit* box, const QString& text);
+
+}  // namespace quenmar::controls

@@ -1,0 +1,213 @@
+#include "app/frmecd.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include "app/controls.h"
+#include "app/desktop.h"
+#include "app/focus_bridge.h"
+#include "app/frmabt.h"
+#include "app/frmcredit.h"
+#include "app/looks.h"
+#include "app/pictures.h"
+#include "app/web_links.h"
+#include "skin/dorx_xp_button.h"
+
+namespace quenmar {
+namespace {
+
+constexpr QSize kClientSize{529, 500};
+
+QIcon quenmarIcon() {
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128}) {
+    icon.addFile(QStringLiteral(":/quenmar/icon-%1.png").arg(size), QSize(size, size));
+    icon.addFile(QStringLiteral(":/quenmar/icon-%1-256.png").arg(size), QSize(size, size));
+  }
+  return icon;
+}
+
+}  // namespace
+
+frmEcd::frmEcd() : frmEcd(systemDesktop()) {}
+
+frmEcd::frmEcd(Desktop& desktop) : desktop_(desktop) {
+  registerPictures();
+  setObjectName(QStringLiteral("frmEcd"));
+  setWindowTitle(QStringLiteral("Kestrune QUENMAR"));
+  setFixedSize(kClientSize);
+  setWindowIcon(quenmarIcon());
+  background_ = QPixmap(QStringLiteral(":/quenmar/background.jpg"));
+  focus_ = new FocusBridge(this);
+  buildControls();
+  applyLooks();
+  setTabOrder();
+  registerFocusControls();
+  connectHandlers();
+  Form_Load();
+}
+
+frmEcd::~frmEcd() { closeSecondaryWindows(); }
+
+void frmEcd::Form_Load() {
+  for (QPlainTextEdit* pane : {txtAction, txtDesc, txtReason, txtResp}) {
+    pane->setReadOnly(true);
+    pane->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  }
+}
+
+void frmEcd::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (started_) {
+    return;
+  }
+  started_ = true;
+  // The window opens in the COBOL Category: the first control of the tab order takes the
+  // focus and becomes set, which runs its switch.
+  focus_->moveTo(optCobol);
+  optCobol->setChecked(true);
+}
+
+void frmEcd::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, background_);
+}
+
+void frmEcd::closeEvent(QCloseEvent* event) {
+  Form_Unload();
+  event->accept();
+}
+
+void frmEcd::Form_Unload() {
+  closeSecondaryWindows();
+  QCoreApplication::quit();
+}
+
+void frmEcd::closeSecondaryWindows() {
+  if (about_ != nullptr) {
+    delete about_.data();
+  }
+  if (help_ != nullptr) {
+    delete help_.data();
+  }
+}
+
+void frmEcd::cmdExt_Click() { close(); }
+
+void frmEcd::NA() {
+  controls::setText(txtDesc, QStringLiteral("NA"));
+  controls::setText(txtAction, QStringLiteral("NA"));
+  controls::setText(txtResp, QStringLiteral("NA"));
+}
+
+void frmEcd::txtclear() {
+  txtAction->clear();
+  txtDesc->clear();
+  txtReason->clear();
+  txtResp->clear();
+}
+
+void frmEcd::showEntry(const catalog::CodeEntry& entry) {
+  controls::setText(txtReason, controls::fromCatalog(entry.reason));
+  controls::setText(txtDesc, controls::fromCatalog(entry.description));
+  controls::setText(txtAction, controls::fromCatalog(entry.action));
+  controls::setText(txtResp, controls::fromCatalog(entry.response));
+}
+
+frmAbt* frmEcd::aboutWindow() const {
+  return about_ != nullptr && about_->isVisible() ? about_.data() : nullptr;
+}
+
+frmCredit* frmEcd::helpWindow() const {
+  return help_ != nullptr && help_->isVisible() ? help_.data() : nullptr;
+}
+
+// A window closed by its own button is on its way out; the next click builds a fresh one.
+void frmEcd::cmdAbt_Click() {
+  if (aboutWindow() == nullptr) {
+    about_ = new frmAbt(desktop_);
+  }
+  about_->show();
+  about_->raise();
+  about_->activateWindow();
+}
+
+void frmEcd::cmdCred_Click() {
+  if (helpWindow() == nullptr) {
+    help_ = new frmCredit(desktop_);
+  }
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
+
+void frmEcd::cmdRfs_Click() {
+  sclst->setEnabled(true);
+  eclst->setEnabled(true);
+  fclst->setEnabled(true);
+  enum class Target { CodeListOrBox, CodeList, Nowhere };
+  struct Row {
+    QRadioButton* option;
+    bool secondList;
+    Target focus;
+  };
+  const Row rows[] = {
+      {optCobol, false, Target::CodeListOrBox}, {optJcl, false, Target::CodeList},
+      {optDb2, true, Target::CodeList},         {optCics, false, Target::CodeListOrBox},
+      {optMvs, false, Target::CodeList},        {optVsam, false, Target::Nowhere},
+      {optIdms, false, Target::Nowhere},        {optIms, true, Target::Nowhere},
+      {optRexx, false, Target::CodeListOrBox},
+  };
+  for (const Row& row : rows) {
+    if (!row.option->isChecked()) {
+      continue;
+    }
+    controls::setText(cmbCode, QString());
+    for (QPlainTextEdit* box : {txtAction, txtCode, txtDesc, txtReason, txtResp}) {
+      box->clear();
+    }
+    if (row.secondList) {
+      controls::setText(cmbDb2, QString());
+    }
+    if (row.focus == Target::CodeList ||
+        (row.focus == Target::CodeListOrBox && ListFocusFlag)) {
+      focus_->moveTo(cmbCode);
+    } else if (row.focus == Target::CodeListOrBox) {
+      focus_->moveTo(txtCode);
+    }
+    break;
+  }
+  lstJcl->clear();
+}
+
+void frmEcd::Support_Click() {
+  desktop_.openWebPage(links::kForumPage);
+}
+
+void frmEcd::connectHandlers() {
+  connect(cmdExt, &QAbstractButton::clicked, this, &frmEcd::cmdExt_Click);
+  connect(cmdAbt, &QAbstractButton::clicked, this, &frmEcd::cmdAbt_Click);
+  connect(cmdCred, &QAbstractButton::clicked, this, &frmEcd::cmdCred_Click);
+  connect(cmdRfs, &QAbstractButton::clicked, this, &frmEcd::cmdRfs_Click);
+  connect(Support, &QAbstractButton::clicked, this, &frmEcd::Support_Click);
+}
+
+void frmEcd::registerFocusControls() {
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           optCobol, optMvs,  optJcl,  optVsam,  optDb2,    optCics, optIms,    optIdms,
+           optRexx,  cmbCode, txtCode, cmbDb2,   lstIdms1,  lstIdms2, lstJcl,   sclst,
+           eclst,    fclst,   pclst,   txtReason, txtDesc,  txtAction, txtResp, Support,
+           cmdCred,  cmdType, cmdAbt,  cmdExt,   cmdRfs}) {
+    focus_->addControl(control);
+  }
+}
+
+}  // namespace quenmar

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace quenmar::links {
+
+// Every address the program opens lies under the maker's reserved domain.
+inline const QString kForumPage = QStringLiteral("https://forum.kestrune.example/index.php");
+inline const QString kSalesSite = QStringLiteral("https://www.kestrune.example/");
+inline const QString kInstallerDownload =
+    QStringLiteral("https://forum.kestrune.example/downloads/quenmar-setup.exe");
+inline const QString kFirstSponsor = QStringLiteral("https://harbourline.kestrune.example/");
+inline const QString kSecondSponsor = QStringLiteral("https://copperfield.kestrune.example/");
+
+}  // namespace quenmar::links
