@@ -177,8 +177,7 @@ void frmEcd::cmdRfs_Click() {
     if (row.secondList) {
       controls::setText(cmbDb2, QString());
     }
-    if (row.focus == Target::CodeList ||
-        (row.focus == Target::CodeListOrBox && ListFocusFlag)) {
+    if (row.focus == Target::CodeList || (row.focus == Target::CodeListOrBox && ListFocusFlag)) {
       focus_->moveTo(cmbCode);
     } else if (row.focus == Target::CodeListOrBox) {
       focus_->moveTo(txtCode);
@@ -188,9 +187,7 @@ void frmEcd::cmdRfs_Click() {
   lstJcl->clear();
 }
 
-void frmEcd::Support_Click() {
-  desktop_.openWebPage(links::kForumPage);
-}
+void frmEcd::Support_Click() { desktop_.openWebPage(links::kForumPage); }
 
 void frmEcd::connectHandlers() {
   connect(cmdExt, &QAbstractButton::clicked, this, &frmEcd::cmdExt_Click);
@@ -202,10 +199,10 @@ void frmEcd::connectHandlers() {
 
 void frmEcd::registerFocusControls() {
   for (QWidget* control : std::initializer_list<QWidget*>{
-           optCobol, optMvs,  optJcl,  optVsam,  optDb2,    optCics, optIms,    optIdms,
-           optRexx,  cmbCode, txtCode, cmbDb2,   lstIdms1,  lstIdms2, lstJcl,   sclst,
+           optCobol, optMvs,  optJcl,  optVsam,   optDb2,   optCics,   optIms,  optIdms,
+           optRexx,  cmbCode, txtCode, cmbDb2,    lstIdms1, lstIdms2,  lstJcl,  sclst,
            eclst,    fclst,   pclst,   txtReason, txtDesc,  txtAction, txtResp, Support,
-           cmdCred,  cmdType, cmdAbt,  cmdExt,   cmdRfs}) {
+           cmdCred,  cmdType, cmdAbt,  cmdExt,    cmdRfs}) {
     focus_->addControl(control);
   }
 }

@@ -33,8 +33,7 @@ struct NumberRow {
 
 // Exact, case-sensitive, whole-text comparison; the first row with an equal
 // key answers.
-constexpr const CodeEntry* findByText(std::span<const TextRow> rows,
-                                      std::string_view code) {
+constexpr const CodeEntry* findByText(std::span<const TextRow> rows, std::string_view code) {
   if (code.empty()) {
     return nullptr;
   }
@@ -48,8 +47,7 @@ constexpr const CodeEntry* findByText(std::span<const TextRow> rows,
   return nullptr;
 }
 
-constexpr const CodeEntry* findByNumber(std::span<const NumberRow> rows,
-                                        std::int16_t code) {
+constexpr const CodeEntry* findByNumber(std::span<const NumberRow> rows, std::int16_t code) {
   for (const NumberRow& row : rows) {
     if (row.key == code) {
       return &row.entry;
