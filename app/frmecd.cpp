@@ -116,6 +116,7 @@ void frmEcd::txtclear() {
 }
 
 void frmEcd::showEntry(const catalog::CodeEntry& entry) {
+  ++entriesShown_;
   controls::setText(txtReason, controls::fromCatalog(entry.reason));
   controls::setText(txtDesc, controls::fromCatalog(entry.description));
   controls::setText(txtAction, controls::fromCatalog(entry.action));
@@ -195,14 +196,21 @@ void frmEcd::connectHandlers() {
   connect(cmdCred, &QAbstractButton::clicked, this, &frmEcd::cmdCred_Click);
   connect(cmdRfs, &QAbstractButton::clicked, this, &frmEcd::cmdRfs_Click);
   connect(Support, &QAbstractButton::clicked, this, &frmEcd::Support_Click);
+  connect(cmdType, &QAbstractButton::clicked, this, &frmEcd::cmdType_Click);
+  connectSwitches();
+  connectLookups();
 }
 
 void frmEcd::registerFocusControls() {
+  focus_->addControl(
+      cmbCode, [this] { cmbCode_GotFocus(); }, [this] { cmbCode_LostFocus(); });
+  focus_->addControl(
+      txtCode, [this] { txtCode_GotFocus(); }, [this] { txtCode_LostFocus(); });
+  focus_->addControl(cmbDb2, [this] { cmbDb2_GotFocus(); });
   for (QWidget* control : std::initializer_list<QWidget*>{
-           optCobol, optMvs,  optJcl,  optVsam,   optDb2,   optCics,   optIms,  optIdms,
-           optRexx,  cmbCode, txtCode, cmbDb2,    lstIdms1, lstIdms2,  lstJcl,  sclst,
-           eclst,    fclst,   pclst,   txtReason, txtDesc,  txtAction, txtResp, Support,
-           cmdCred,  cmdType, cmdAbt,  cmdExt,    cmdRfs}) {
+           optCobol,  optMvs,   optJcl,  optVsam, optDb2,  optCics, optIms, optIdms,   optRexx,
+           lstIdms1,  lstIdms2, lstJcl,  sclst,   eclst,   fclst,   pclst,  txtReason, txtDesc,
+           txtAction, txtResp,  Support, cmdCred, cmdType, cmdAbt,  cmdExt, cmdRfs}) {
     focus_->addControl(control);
   }
 }

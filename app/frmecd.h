@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <cstdint>
+#include <span>
 
 #include "catalog/code_entry.h"
 
@@ -120,9 +122,87 @@ class frmEcd : public QWidget {
   void cmdRfs_Click();
   void Support_Click();
 
+  // Category switches: one per option button.
+  void optMvs_Click();
+  void optCics_Click();
+  void optIms_Click();
+  void optDb2_Click();
+  void optIdms_Click();
+  void optJcl_Click();
+  void optCobol_Click();
+  void optRexx_Click();
+  void optVsam_Click();
+
+  // Focus and key handlers of the two code lists.
+  void cmbCode_GotFocus();
+  void cmbCode_LostFocus();
+  void cmbCode_KeyPress(std::int16_t& keyAscii);
+  void cmbDb2_GotFocus();
+
+  // Lookups of a picked code.
+  void cmbCode_Click();
+  void cmbDb2_Click();
+
+  // The typed-code box and its lookups.
+  void txtCode_GotFocus();
+  void txtCode_KeyPress(std::int16_t& keyAscii);
+  void txtCode_LostFocus();
+  void vbenter();
+  void cmdType_Click();
+
+  // Range describers. Each takes its own copy of the code; on a match it writes the four
+  // panes, on a miss it sets its own NotFoundFlag where its family has them.
+  void mvspr1(QString cop2);
+  void mvspr2(QString cop2);
+  void mvspr3(QString cop2);
+  void mvspr4(QString cop2);
+  void mvspr5(QString cop2);
+  void mvspr6(QString cop2);
+  void mvspr7(QString cop2);
+  void mvspr8(QString cop2);
+  void mvspr9(QString cop2);
+  void mvspr10(QString cop2);
+  void mvspr11(QString cop2);
+  void mvspr12(QString cop2);
+  void mvspr13(QString cop2);
+  void cicspr1(QString cop2);
+  void cicspr2(QString cop2);
+  void cicspr3(QString cop2);
+  void cicspr4(QString cop2);
+  void cicspr5(QString cop2);
+  void cicspr6(QString cop2);
+  void cicspr7(QString cop2);
+  void cicspr8(QString cop2);
+  void cicspr9(QString cop2);
+  void cicspr10(QString cop2);
+  void cicspr11(QString cop2);
+  void cicspr12(QString cop2);
+  void cicspr13(QString cop2);
+  void imspr1(QString ims2);
+  void imspr2(QString ims2);
+  void imspr3(QString ims2);
+  void imspr4(QString ims2);
+  void imspr5(QString ims2);
+  void imspr6(QString ims2);
+  void imspr7(QString ims2);
+  void imspr8(QString ims2);
+  void imspr9(QString ims2);
+  void imspr10(QString ims2);
+  void imspr12(QString ims2);
+  void dlpro1(const QString& ims);
+  void dlpro2(const QString& ims);
+  void dlpro3(const QString& ims);
+  void dlpro4(const QString& ims);
+  void dlpro5(const QString& ims);
+  void db2pro1(const std::int16_t& db);
+  void db2pro2(const std::int16_t& db);
+
   // The secondary windows while they are open (null otherwise).
   frmAbt* aboutWindow() const;
   frmCredit* helpWindow() const;
+
+  // What one Category switch does, as data; all nine run the same protocol.
+  struct SwitchSpec;
 
   FocusBridge& focus() { return *focus_; }
   Desktop& desktop() { return desktop_; }
@@ -139,6 +219,18 @@ class frmEcd : public QWidget {
   void connectHandlers();
   void registerFocusControls();
   void closeSecondaryWindows();
+  void connectSwitches();
+  void runSwitch(const SwitchSpec& spec);
+  void connectLookups();
+  // The one way every describer answers: the table's first row with a key equal to the code.
+  bool describe(std::span<const catalog::TextRow> table, const QString& code);
+  void describeOrFlag(std::span<const catalog::TextRow> table, const QString& code, bool& notFound);
+  void callMvsDescribers(const QString& code);
+  void callCicsDescribers(const QString& code);
+  void reportNotFound(const QString& tail, QWidget* focusTo);
+  void emptyPanes();
+  void lstJclStep();
+  void typedLookup(bool byEnter);
 
   Desktop& desktop_;
   FocusBridge* focus_ = nullptr;
@@ -146,6 +238,9 @@ class frmEcd : public QWidget {
   QPointer<frmAbt> about_;
   QPointer<frmCredit> help_;
   bool started_ = false;
+  // Counts the entries written to the panes, so that a lookup can tell whether any of the
+  // describers it called answered.
+  unsigned long entriesShown_ = 0;
 };
 
 }  // namespace quenmar

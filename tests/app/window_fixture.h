@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QString>
 #include <QTest>
 #include <memory>
@@ -54,6 +56,12 @@ class WindowTest : public ::testing::Test {
     QApplication::processEvents();
   }
 
+  // As the user does it: the option button takes the focus and becomes set.
+  void chooseCategory(QRadioButton* option) {
+    window->focus().moveTo(option);
+    option->setChecked(true);
+  }
+
   QStringList panes() const {
     return {window->txtReason->toPlainText(), window->txtDesc->toPlainText(),
             window->txtAction->toPlainText(), window->txtResp->toPlainText()};
@@ -76,5 +84,27 @@ class WindowTest : public ::testing::Test {
   RecordingDesktop desktop;
   std::unique_ptr<frmEcd> window;
 };
+
+}  // namespace quenmar::testing
+
+namespace quenmar::testing {
+
+// Chooses an item as the user does with the mouse in the dropped-down list.
+inline void pick(QComboBox* list, const QString& text) {
+  const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  ASSERT_GE(index, 0) << text.toStdString();
+  list->setCurrentIndex(index);
+  emit list->activated(index);
+}
+
+}  // namespace quenmar::testing
+
+namespace quenmar::testing {
+
+// Types one character that has no key of its own on a plain keyboard.
+inline void typeCharacter(QWidget* widget, QChar character) {
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+  QApplication::sendEvent(widget, &press);
+}
 
 }  // namespace quenmar::testing

@@ -1,0 +1,200 @@
+// The Category switches. All nine follow one protocol; what differs per Category is data.
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include "app/controls.h"
+#include "app/focus_bridge.h"
+#include "app/frmecd.h"
+#include "catalog/code_lists.h"
+#include "skin/dorx_xp_button.h"
+
+namespace quenmar {
+namespace {
+
+namespace cat = catalog;
+
+enum class SecondList { Hidden, Ims, Db2 };
+
+constexpr const char* kChooseHere = "Choose Here";
+
+}  // namespace
+
+struct frmEcd::SwitchSpec {
+  QRadioButton* frmEcd::*option;
+  bool mainList;  // enabled, shown and focused; otherwise disabled and hidden
+  const char* mainTooltip;
+  SecondList second;
+  bool typedBox;  // the typed-code box with its label and search button
+  const char* boxTooltip;
+  bool idmsLists;
+  bool db2Labels;
+  bool imsLabels;
+  bool jclList;
+  bool vsamLists;
+  // The flag the Category sets; the others are cleared, the REXX flag only by MVS and REXX.
+  bool CategoryFlags::*ownFlag;
+  bool clearsRexx;
+  bool fillOnlyWhileSet;
+  void (*fill)(frmEcd&);
+};
+
+namespace {
+
+void fillMvs(frmEcd& w) { controls::appendItems(w.cmbCode, cat::mvs::codeList()); }
+void fillCics(frmEcd& w) { controls::appendItems(w.cmbCode, cat::cics::codeList()); }
+void fillIms(frmEcd& w) {
+  controls::appendItems(w.cmbDb2, cat::ims::abendCodeList());
+  controls::appendItems(w.cmbCode, cat::ims::dliStatusList());
+}
+void fillDb2(frmEcd& w) {
+  controls::appendItems(w.cmbCode, cat::db2::sqlErrorList());
+  controls::appendItems(w.cmbDb2, cat::db2::sqlWarningList());
+}
+void fillIdms(frmEcd& w) { controls::appendItems(w.lstIdms1, cat::idms::dmlFunctionList()); }
+void fillJcl(frmEcd& w) { controls::appendItems(w.cmbCode, cat::jcl::utilityList()); }
+void fillCobol(frmEcd& w) { controls::appendItems(w.cmbCode, cat::cobol::codeList()); }
+void fillRexx(frmEcd& w) { controls::appendItems(w.cmbCode, cat::rexx::codeList()); }
+void fillVsam(frmEcd& w) {
+  controls::appendItems(w.sclst, cat::vsam::statusCodeList());
+  controls::appendItems(w.eclst, cat::vsam::returnCodeList());
+  controls::appendItems(w.fclst, cat::vsam::functionCodeList());
+}
+
+using F = frmEcd::CategoryFlags;
+
+// clang-format off
+const frmEcd::SwitchSpec kMvs{&frmEcd::optMvs, true, "Select the MVS Error", SecondList::Hidden,
+    true, "Enter the MVS Error", false, false, false, false, false, &F::mvs, true, true, fillMvs};
+const frmEcd::SwitchSpec kCics{&frmEcd::optCics, true, "Select the CICS Error", SecondList::Hidden,
+    true, "Enter CICS Error", false, false, false, false, false, &F::cics, false, true, fillCics};
+const frmEcd::SwitchSpec kIms{&frmEcd::optIms, true, "Select the IMS Error", SecondList::Ims,
+    false, nullptr, false, false, true, false, false, nullptr, false, false, fillIms};
+const frmEcd::SwitchSpec kDb2{&frmEcd::optDb2, true, "Select the SQL Error", SecondList::Db2,
+    false, nullptr, false, true, false, false, false, &F::db2, false, true, fillDb2};
+const frmEcd::SwitchSpec kIdms{&frmEcd::optIdms, false, nullptr, SecondList::Hidden,
+    false, nullptr, true, false, false, false, false, nullptr, false, false, fillIdms};
+const frmEcd::SwitchSpec kJcl{&frmEcd::optJcl, true, "Select the JCL Error", SecondList::Hidden,
+    false, nullptr, false, false, false, true, false, &F::jcl, false, true, fillJcl};
+const frmEcd::SwitchSpec kCobol{&frmEcd::optCobol, true, "Select the COBOL Error", SecondList::Hidden,
+    true, "Enter the COBOL Error", false, false, false, false, false, &F::cobol, false, true, fillCobol};
+const frmEcd::SwitchSpec kRexx{&frmEcd::optRexx, true, "Select the REXX Error", SecondList::Hidden,
+    true, "Enter REXX Error", false, false, false, false, false, &F::rexx, true, true, fillRexx};
+const frmEcd::SwitchSpec kVsam{&frmEcd::optVsam, false, nullptr, SecondList::Hidden,
+    false, nullptr, false, false, false, false, true, nullptr, false, false, fillVsam};
+// clang-format on
+
+QString qs(const char* text) { return QString::fromLatin1(text); }
+
+}  // namespace
+
+void frmEcd::runSwitch(const SwitchSpec& spec) {
+  QRadioButton* option = this->*spec.option;
+
+  // 1. Reset the code lists.
+  controls::clearItems(cmbCode);
+  controls::setText(cmbCode, spec.mainList ? qs(kChooseHere) : QString());
+  if (spec.second != SecondList::Hidden) {
+    controls::clearItems(cmbDb2);
+  }
+  if (spec.second == SecondList::Db2) {
+    controls::setText(cmbDb2, QStringLiteral("Or Here"));
+  }
+  if (spec.idmsLists) {
+    lstIdms1->clear();
+  }
+  if (spec.vsamLists) {
+    for (QListWidget* list : {sclst, eclst, fclst, pclst}) {
+      list->clear();
+    }
+  }
+
+  // 2. Empty the typed-code box and the answer panes.
+  for (QPlainTextEdit* box : {txtCode, txtAction, txtDesc, txtReason, txtResp}) {
+    box->clear();
+  }
+
+  // 3. The main code list: enabled and shown before it can take the focus.
+  cmbCode->setEnabled(spec.mainList);
+  cmbCode->setVisible(spec.mainList);
+  if (spec.mainList) {
+    focus_->moveTo(cmbCode);
+  }
+
+  // 4. Show this Category's controls, hide the others, set the tooltips.
+  cmbDb2->setVisible(spec.second != SecondList::Hidden);
+  for (QWidget* control : {static_cast<QWidget*>(txtCode), static_cast<QWidget*>(Label7),
+                           static_cast<QWidget*>(cmdType)}) {
+    control->setVisible(spec.typedBox);
+  }
+  Label5->setVisible(!spec.idmsLists);
+  Label12->setVisible(spec.idmsLists);
+  lstIdms1->setVisible(spec.idmsLists);
+  lstIdms2->setVisible(spec.idmsLists);
+  lbldb1->setVisible(spec.db2Labels);
+  lbldb2->setVisible(spec.db2Labels);
+  lblims1->setVisible(spec.imsLabels);
+  lblims2->setVisible(spec.imsLabels);
+  lstJcl->setVisible(spec.jclList);
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{sclst, eclst, fclst, pclst, sclbl, eclbl, fclbl, pclbl}) {
+    control->setVisible(spec.vsamLists);
+  }
+  if (spec.vsamLists) {
+    sclst->setEnabled(true);
+    eclst->setEnabled(true);
+    fclst->setEnabled(true);
+  }
+  if (spec.mainTooltip != nullptr) {
+    cmbCode->setToolTip(qs(spec.mainTooltip));
+  }
+  if (spec.boxTooltip != nullptr) {
+    txtCode->setToolTip(qs(spec.boxTooltip));
+  }
+  if (spec.second == SecondList::Db2) {
+    cmbDb2->setToolTip(QStringLiteral("Select the SQL Warning"));
+  }
+
+  // 5. and 6. Flags and fill; most Categories do them only while their option is set.
+  const bool set = option->isChecked();
+  if (spec.ownFlag != nullptr && set) {
+    const bool rexx = CategoryFlag.rexx;
+    CategoryFlag = CategoryFlags{};
+    CategoryFlag.rexx = spec.clearsRexx ? false : rexx;
+    CategoryFlag.*spec.ownFlag = true;
+  }
+  if (!spec.fillOnlyWhileSet || set) {
+    spec.fill(*this);
+  }
+}
+
+void frmEcd::optMvs_Click() { runSwitch(kMvs); }
+void frmEcd::optCics_Click() { runSwitch(kCics); }
+void frmEcd::optIms_Click() { runSwitch(kIms); }
+void frmEcd::optDb2_Click() { runSwitch(kDb2); }
+void frmEcd::optIdms_Click() { runSwitch(kIdms); }
+void frmEcd::optJcl_Click() { runSwitch(kJcl); }
+void frmEcd::optCobol_Click() { runSwitch(kCobol); }
+void frmEcd::optRexx_Click() { runSwitch(kRexx); }
+void frmEcd::optVsam_Click() { runSwitch(kVsam); }
+
+void frmEcd::connectSwitches() {
+  const std::pair<QRadioButton*, void (frmEcd::*)()> switches[] = {
+      {optMvs, &frmEcd::optMvs_Click},     {optCics, &frmEcd::optCics_Click},
+      {optIms, &frmEcd::optIms_Click},     {optDb2, &frmEcd::optDb2_Click},
+      {optIdms, &frmEcd::optIdms_Click},   {optJcl, &frmEcd::optJcl_Click},
+      {optCobol, &frmEcd::optCobol_Click}, {optRexx, &frmEcd::optRexx_Click},
+      {optVsam, &frmEcd::optVsam_Click},
+  };
+  for (const auto& [option, handler] : switches) {
+    connect(option, &QRadioButton::toggled, this, [this, handler = handler](bool checked) {
+      if (checked) {
+        (this->*handler)();
+      }
+    });
+  }
+}
+
+}  // namespace quenmar

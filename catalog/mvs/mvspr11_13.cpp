@@ -1,0 +1,910 @@
+#include "catalog/mvs/mvs_stock.h"
+#include "catalog/mvs/mvs_tables.h"
+
+namespace quenmar::catalog::mvs {
+namespace {
+
+// Texts more than one row of this file shows.
+constexpr std::string_view kActOverlayEnded =
+    "The system abnormally ends the program that requested the overlay. An ABEND dump is "
+    "taken if the job step provides a dump DD statement.";
+constexpr std::string_view kRespSubpoolCodes =
+    "04 -> No subpool with that number is defined.08 -> The program is not authorized for the "
+    "subpool it named.1C -> A request to free a whole subpool named one that cannot be freed that "
+    "way.20 -> The subpool belongs to another task, and the requester may not free storage in "
+    "it. Others -> Keep the dump. ";
+
+// RACF service breakdowns: the four texts are kept apart on purpose, they are
+// not one text shown four times.
+constexpr std::string_view kRespD82 =
+    "04 -> The parameter list passed to the RACF service is not valid; correct the macro "
+    "operands. 08 -> The caller is not authorized for an operand it specified; run the program "
+    "APF-authorized or remove the operand. 0C -> The service was called in an environment it does "
+    "not support; issue it in task mode, not in cross-memory mode or while holding a lock.";
+constexpr std::string_view kRespD83 =
+    "04 -> The parameter list passed to the RACF service is not valid; correct the macro "
+    "operands. 08 ->  The caller is not authorized for an operand it specified; run the program "
+    "APF-authorized or remove the operand. 0C -> The service was called in an environment it does "
+    "not support; issue it in task mode, not in cross-memory mode or while holding a lock.";
+constexpr std::string_view kRespD84 =
+    "04 -> The parameter list passed to the RACF service is not valid; Correct the macro "
+    "operands. 08 -> The caller is not authorized for an operand it specified; run the program "
+    "APF-authorized or remove the operand. 0C -> The service was called in an environment it does "
+    "not support; issue it in task mode, not in cross-memory mode or while holding a lock. ";
+constexpr std::string_view kRespD85 =
+    "04 -> The parameter list passed to the RACF service is not valid; correct the macro "
+    "operands.08 -> The caller is not authorized for an operand it specified; run the program "
+    "APF-authorized or remove the operand. 0C -> The service was called in an environment it does "
+    "not support; issue it in task mode, not in cross-memory mode or while holding a lock. ";
+
+constexpr TextRow kRows11[] = {
+    {{"S8C4"},
+     {"A system service that runs on behalf of the task, one of the group that report their "
+      "failures with completion codes ending in C4 (cross-memory, access-list and similar "
+      "supervisor services), found an error it could not repair and issued 8C4. Register 15 holds "
+      "the reason code that tells which check failed. ",
+      kNA,
+      "The system abnormally ends the task that was using the service. The failing service may "
+      "request an SVC dump and write a logrec data set error record before the task ends.",
+      "Record the reason code from register 15 and the module named in the abend message or the "
+      "logrec record. Search the problem reporting databases for a fix for 8C4 with that reason "
+      "code; if there is none, send the dump and the logrec record to the IBM Support Center."}},
+    {{"S8C5"},
+     {"A system component reported an error with completion code 8C5 while it was processing a "
+      "request made by or for the current task. The completion code only names the component "
+      "group; the reason code in register 15 gives the specific condition, which may lie in a "
+      "parameter the caller passed or inside the component.",
+      kNA,
+      "The system ends the task abnormally. When the component's recovery routine requests it, an "
+      "SVC dump is taken and the error is recorded in the logrec data set.  ",
+      "If the reason code shows an error in the caller's parameters, correct the program and run "
+      "it again. Otherwise keep the dump and the logrec record and report the problem, with the "
+      "reason code, to the system programmer."}},
+    {{"S8C6"},
+     {"During processing of a system service that issues completion codes ending in C6, the "
+      "system detected an unexpected condition and ended the caller with 8C6. The reason code in "
+      "register 15 identifies the condition for the service that issued it.",
+      kNA,
+      "The system abnormally ends the current task and writes a logrec data set error record; a "
+      "dump is produced if the job has a SYSUDUMP, SYSABEND or SYSMDUMP DD statement.",
+      kNA}},
+    {{"S8C7"},
+     {"A system routine serving the task found that a request it was processing could not be "
+      "completed safely, and it ended the request with completion code 8C7. Register 15 "
+      "contains a reason code that distinguishes the possible causes. ",
+      kNA,
+      "The system ends the task abnormally. Any recovery routine the program has established "
+      "with ESTAE or ESTAEX gets control first and may retry.",
+      kNA}},
+    {{"S8FB"},
+     {"Converter/interpreter (C/I), Locate, Main device scheduling (MDS), JES3 interface", kNA, kNA,
+      kNA}},
+    {{"S9C4"},
+     {"The system ended the task with completion code 9C4 because a supervisor service of the "
+      "C4 group, used for cross-memory and access-list functions, found an error in the request "
+      "or in the environment it was called from. The reason code in register 15 identifies the "
+      "error. ",
+      kNA,
+      "The system abnormally ends the task that called the service and records the error in "
+      "the logrec data set.",
+      "Use the reason code to find out whether the error was in the program's request (for "
+      "instance the mode, the authorization or the parameter list the caller supplied). Correct "
+      "the program if so; if not, report 9C4 and its reason code, with the dump, to the system "
+      "programmer.  "}},
+    {{"S905"},
+     {"A FREEMAIN macro issued through SVC 5 gave the address of the area to release, and that "
+      "address is not on a doubleword boundary. The system releases virtual storage only in "
+      "doubleword units, so it could not honor the request.",
+      kNA, kActIea705i, kRespMacroExpansionOrLessStorage}},
+    {{"S906"},
+     {kNA, kNA,
+      "The system abnormally ends the task that issued the LINK, XCTL, ATTACH or LOAD request, "
+      "and writes one of these messages: ",
+      "The use count of the module has reached its limit: the program most likely issues LOAD "
+      "for the same module in a loop without a matching DELETE.  Add the DELETE macros or load "
+      "the module only once, and run the job again. "}},
+    {{"S90A"},
+     {"An R-form FREEMAIN (SVC 10) passed an address in register 1 that is not a multiple of "
+      "eight. Storage is freed on doubleword boundaries only, so the system refused to release "
+      "the area.",
+      kNA, kActIea705i, kRespMacroExpansionOrLessStorage}},
+    {{"S913"},
+     {"The program issued OPEN for a data set protected by RACF (or by another security product "
+      "called through SAF), and the user ID of the job lacks the access authority the OPEN "
+      "option needs. Message IEC150I 913-rc is issued, and a security message in the job log "
+      "names the resource.",
+      "OPEN (SVC 19) asks the security product for READ authority when the data set is opened "
+      "for INPUT or RDBACK, and for UPDATE or higher when it is opened for OUTPUT, EXTEND, UPDAT, "
+      "INOUT or OUTIN.  If the profile protecting the data set grants less, or grants the access "
+      "only while a particular program is running (program access to data sets) and another "
+      "program issued the OPEN, the request fails. The same code is used when a "
+      "password-protected data set is opened and the correct password is not given. ",
+      kNA,
+      "Read the reason code in message IEC150I and, under RACF, the ICH408I message that goes "
+      "with it. If the job is entitled to the data set, have the security administrator permit "
+      "its user ID or group to the profile at the required level; if not, change the OPEN option "
+      "or the DD statement so that the program asks for no more than it needs. Then resubmit the "
+      "job."}},
+    {{"S91A"},
+     {"A request to the catalog services reached through SVC 26, the supervisor call of the "
+      "CATALOG, INDEX and LOCATE macros, failed in a way that the service reports as 91A rather "
+      "than with a return code to the caller. ",
+      kNA,
+      "The system abnormally ends the task that issued the catalog request. Messages from catalog "
+      "management, if any, appear in the job log before the abend message.",
+      kNA}},
+    {{"S922"},
+     {"The job step was ended from outside the program rather than by an error in it. Like 122, "
+      "222 and 522, completion code 922 belongs to the group ending in 22 that the system uses "
+      "when a job is stopped by operator action or by a system-imposed limit. ",
+      kNA,
+      "The system ends the job step abnormally.  Later steps of the job are skipped unless a COND "
+      "parameter or an IF/THEN/ELSE construct lets them run after an abend.",
+      "Check the system log and the job log for the command or condition that ended the job at "
+      "that time, then deal with it (ask the operator, raise the limit or remove the wait) and "
+      "resubmit the job. "}},
+    {{"S92A"},
+     {"The system could not complete an ATTACH or ATTACHX request (SVC 42) issued by the task: an "
+      "error occurred while the system was building the new subtask, and no subtask was "
+      "created.",
+      kNA,
+      "The system abnormally ends the task whose ATTACH request failed and writes a logrec data "
+      "set error record for the attach failure.",
+      kRespRerunNotifySysprog}},
+    {{"S930"},
+     {"The system found an error in a DEQ request (SVC 48) and ended the task instead of "
+      "releasing the resource.  The request did not match the way the resource is held, or its "
+      "parameter list could not be used; register 15 may contain a reason code with more "
+      "detail.",
+      kNA,
+      "The system abnormally ends the task that issued the DEQ. Resources the task still holds "
+      "through ENQ or RESERVE are released as part of task termination.",
+      "Compare the DEQ macro with the ENQ or RESERVE that obtained the resource: the QNAME, RNAME, "
+      "RNAME length and scope (STEP, SYSTEM or SYSTEMS) must be the same, and the parameter list "
+      "must not have been overlaid. Correct the program and run the job again."}},
+    {{"S937"},
+     {"End-of-volume processing (SVC 55) could not continue the data set on its next volume "
+      "because a security check for that volume failed: the next tape or DASD volume, or the data "
+      "set on it, is protected by RACF or by a password, and the job is not authorized to use it. "
+      "The IEC message issued with the abend gives the 937 reason code. ",
+      kNA, kNA, kNA}},
+    {{"S938"},
+     {"An ENQ or RESERVE request (SVC 56) could not be processed because the system found an "
+      "error in it, and completion code 938 was issued in place of a return code. Register 15 "
+      "contains a reason code that identifies the condition.",
+      kNA,
+      "The system abnormally ends the task that issued the ENQ or RESERVE; the resource is not "
+      "obtained.",
+      "Look up the reason code and check the ENQ or RESERVE macro: the QNAME and RNAME, the RNAME "
+      "length, the scope, the RET operand and, for RESERVE, the UCB address.  Correct the "
+      "program and rerun the job; if the macro is right, give the dump to the system "
+      "programmer."}},
+    {{"S978"},
+     {"The STORAGE RELEASE macro, or a GETMAIN or FREEMAIN of the RU or VRU form (both reach the "
+      "system through SVC 120), gave an address for the storage to release that does not lie on "
+      "a doubleword boundary.",
+      kNA, kActIea705i, kRespMacroExpansionOrLessStorage}},
+    {{"S9C5"},
+     {"A system component of the group that uses completion codes ending in C5 detected an error "
+      "while working for the task and issued 9C5; the reason code in register 15 states which "
+      "error. ",
+      kNA,
+      "The system abnormally ends the current task. The component's recovery may take an SVC "
+      "dump, whose title contains the completion and reason codes.",
+      kNA}},
+    {{"S9C6"},
+     {"Completion code 9C6 reports that a system service of the C6 group found an error in a "
+      "request made in the task's address space, or an internal failure of its own, that "
+      "prevented it from completing the request.",
+      kNA,
+      "The system abnormally ends the task and writes an error record to the logrec data set; "
+      "the program's own recovery routines get control before the task ends.",
+      "Check the reason code in register 15. If it points to the program's use of the service, "
+      "correct the program and rerun the job.  For any other reason code, search the problem "
+      "reporting databases for 9C6 and, if no fix exists, contact the IBM Support Center with "
+      "the dump. "}},
+    {{"S9C7"},
+     {"A system service that reports errors under the C7 group found an error in a request of the "
+      "task and ended it with completion code 9C7. The reason code in register 15 identifies the "
+      "error, and the abend message names the module that detected it.",
+      kNA, kActAbnormallyEndsTask,
+      "Find the reason code in register 15 and the name of the module that issued the abend. "
+      "Correct the program if the reason code describes a calling error, and run the job again; "
+      "otherwise report 9C7 and the reason code to the system programmer."}},
+    {{"S9FB"},
+     {"JES3, or one of the routines that give the job access to JES3 services from its own "
+      "address space, detected an error and issued completion code 9FB. The reason code in "
+      "register 15 identifies the JES3 function and the condition it found. ",
+      kNA,
+      "The system abnormally ends the task that requested the JES3 service. JES3 may issue "
+      "messages describing the failure on the console and in the job log.",
+      kNA}},
+    {{"SA00"},
+     {"While processing an EXCP request (SVC 0) for the task, the system found an error connected "
+      "with the program's I/O appendages or with the control blocks of the request (the IOB, the "
+      "DCB or its DEB), so the I/O could not be started or completed under the program's "
+      "control. ",
+      kNA,
+      "The system abnormally ends the task that issued the EXCP and purges the I/O that is still "
+      "outstanding for it.",
+      "Check the EXCP request and the appendages the program supplies: the IOB and ECB "
+      "addresses, the channel program, and the return addresses the appendages use.  Correct "
+      "the program, and run the job again with a dump DD statement if the error recurs."}},
+    {{"SA03"},
+     {"A task tried to end normally (it returned to the system or issued SVC 3) while one or more "
+      "of the subtasks it had attached were still running. A task must wait for its subtasks to "
+      "end and detach them before it ends itself.",
+      kNA,
+      "The system abnormally ends the task and, with it, every subtask that was still active "
+      "under it.",
+      "Change the program so that it waits on the ECB named in the ATTACH (or uses an end-of-task "
+      "exit) and issues DETACH for each subtask before the mother task returns. Run the job "
+      "again."}},
+    {{"SA05"},
+     {"A FREEMAIN request (SVC 5) named an area that overlaps storage already free: all or part "
+      "of the area was never obtained, or it was released earlier, so the system had nothing to "
+      "free there. ",
+      kNA, kActIea705i,
+      "Find where the program frees this area: it is probably released twice, or the address or "
+      "length was changed between GETMAIN and FREEMAIN.  Free only storage the program obtained "
+      "and still holds, correct the program and run the job step again. "}},
+    {{"SA06"},
+     {"A LINK, XCTL, ATTACH or LOAD request named a serially reusable module that was already in "
+      "use by the task that asked for it.  Such a module cannot be entered a second time before "
+      "it returns, and the system does not make a task wait for itself, so the recursive request "
+      "was rejected. ",
+      kNA, "The system abnormally ends the task that issued the recursive request for the module.",
+      "Change the program so that it does not invoke a serially reusable module again before "
+      "that module has returned, or make the module reentrant and link edit it with the RENT "
+      "attribute, then run the job again."}},
+    {{"SA0A"},
+     {"An R-form FREEMAIN (SVC 10) gave an area, through the address in register 1 and the "
+      "length in register 0, that overlaps free storage: part or all of it is not allocated to "
+      "the task, so the release was not possible.",
+      kNA, kActIea705i,
+      "Check the values loaded into registers 0 and 1 before the R-form FREEMAIN: the length must "
+      "not reach past the obtained area, and the address must be that of storage still held.  "
+      "Remove any second FREEMAIN of the same area and rerun the job step. "}},
+    {{"SA13"},
+     {"OPEN (SVC 19) could not find or position to the data set on a magnetic tape volume, or met "
+      "a label it did not expect there. Message IEC151I shows A13 with a reason code, the job, "
+      "step and DD names, the device and the volume serial. ",
+      "The most frequent reason code, 10, means that OPEN read a tape mark where the header label "
+      "of the requested data set should have been: the file sequence number given in the LABEL "
+      "parameter (or in the catalog) is larger than the number of data sets on the volume.  "
+      "Other reason codes report a tape mark or an I/O error met while header labels were being "
+      "read or skipped, or labels that could not be processed with the label type requested for "
+      "the volume.",
+      kNA,
+      "Check the file sequence number in the LABEL parameter against the contents of the tape, "
+      "make sure the right volume was mounted (compare the volume serial in IEC151I with the one "
+      "you expected), correct the DD statement or the catalog entry and resubmit the job. "}},
+    {{"SA14"},
+     {"An error occurred while CLOSE (SVC 20) was ending the processing of a data set, and the "
+      "data set could not be closed normally. The message issued with the abend gives A14 and a "
+      "reason code that identifies the condition.",
+      kNA, kNA,
+      "Use the reason code in the CLOSE error message to find the cause. If it reports an I/O "
+      "error, have the volume checked and rerun the job; if it reports a control block or label "
+      "problem, check that the program did not change the DCB between OPEN and CLOSE, correct it "
+      "and run the job again."}},
+    {{"SA1A"},
+     {"A CATALOG, INDEX or LOCATE request (SVC 26) ended in an error that catalog management "
+      "reported with completion code A1A, so the catalog operation asked for by the program was "
+      "not performed. ",
+      kNA, kNA,
+      "Look at the catalog messages in the job log for the catalog name and the return and reason "
+      "codes, correct the request or the entry it names, and run the job again.  If the catalog "
+      "itself appears damaged, give the job log to the system programmer."}},
+};
+
+constexpr TextRow kRows12[] = {
+    {{"SA22"},
+     {"The operator entered a FORCE command for the job, TSO/E user, started task or address "
+      "space, typically after a CANCEL had failed to end it. FORCE ends the address space "
+      "without waiting for the work in it to finish.",
+      kNA,
+      "The system ends the address space at once. Recovery routines of the ended programs do not "
+      "get control, so open data sets are not closed in the usual way and updates in progress "
+      "can be left incomplete.",
+      "Find out why the job had to be forced (it was probably waiting for a resource or "
+      "looping), check any data set it was updating for completeness, and rerun the job after "
+      "removing the cause."}},
+    {{"SA23"},
+     {"The system found an error while processing a WTO or WTOR macro (SVC 35) issued by the "
+      "task and ended it with completion code A23; register 15 contains a reason code that "
+      "identifies the error in the request.",
+      kNA,
+      "The system abnormally ends the task that issued the message request; the message is not "
+      "displayed.",
+      "Look up the reason code and check the WTO or WTOR: the message length and text, the "
+      "routing and descriptor codes, and for a WTOR the reply area, the reply length and the "
+      "ECB.  Correct the program and run the job again."}},
+    {{"SA37"},
+     {"An error occurred during end-of-volume processing (SVC 55) for a data set, when the system "
+      "tried to continue reading or writing on another volume or in another extent. The message "
+      "issued with the abend gives A37 and a reason code. ",
+      kNA, kNA,
+      "Find the reason code in the end-of-volume message. Check the DCB attributes and the data "
+      "set's volumes, and for a concatenation make sure that all the data sets in it can be read "
+      "with the attributes of the first one; correct the JCL or the program and run the job "
+      "again."}},
+    {{"SA78"},
+     {"A STORAGE RELEASE request, or a FREEMAIN of the RU or VRU form (SVC 120), named an area "
+      "that overlaps storage which is already free, so part of the area was not held by the "
+      "task.",
+      kNA, kActIea705i,
+      "Check the address and length of the area and the subpool in the request; the area must "
+      "have been obtained earlier and not released since.  Correct the program, for instance a "
+      "double release of the same area, and rerun the job. "}},
+    {{"SA7A"},
+     {"The system detected an error in a request made through SVC 122 and ended the task with "
+      "completion code A7A; the reason code in register 15 identifies the failing function of "
+      "the supervisor call and the error.",
+      kNA, "The system abnormally ends the task that issued the supervisor call.", kNA}},
+    {{"SAC4"},
+     {"A supervisor service of the C4 group found, while serving the task, a request or an "
+      "environment it does not accept, and ended the requester with completion code AC4; "
+      "register 15 holds the reason code. ",
+      kNA,
+      "The system abnormally ends the current task; a logrec data set error record describes the "
+      "failure.",
+      kNA}},
+    {{"SAC5"},
+     {"The system ended the task with completion code AC5 after a system component of the C5 "
+      "group reported an error it could not handle in the task's request.  The reason code left "
+      "in register 15 names the exact condition.",
+      kNA,
+      "The system abnormally ends the task. If the job has a SYSUDUMP, SYSABEND or SYSMDUMP DD "
+      "statement, a dump of the address space is written.  ",
+      "Run the job with a dump DD statement if none was present, look up the reason code, and "
+      "correct the program if the reason code describes a usage error. For other reason codes, "
+      "contact the system programmer with the dump."}},
+    {{"SAC6"},
+     {"A system routine that issues completion codes ending in C6 met an error while it ran for "
+      "the task, and it issued AC6. Register 15 contains a reason code that tells the routine's "
+      "owner what went wrong. ",
+      kNA,
+      "The system abnormally ends the task and may request an SVC dump of the address spaces "
+      "involved.",
+      kNA}},
+    {{"SAC7"},
+     {"A supervisor service that uses completion codes ending in C7 rejected a request from the "
+      "task, or failed while serving it, and issued AC7.  The reason code in register 15 tells "
+      "which service and which check; look at it first, because the same completion code "
+      "covers several services. ",
+      kNA, kNA, kNA}},
+    {{"SAFB"},
+     {"A JES3 routine working for the job found an error in a request or in the data it was "
+      "given, and ended the task with completion code AFB. Register 15 holds a JES3 reason code "
+      "that identifies the routine and the error.",
+      kNA,
+      "The system abnormally ends the task. JES3 may write messages to the console and the job "
+      "log, and a dump is produced if a dump DD statement is present.",
+      "Note the reason code and any JES3 messages, check the job's JCL and JES3 control "
+      "statements for errors, and rerun the job.  If the error recurs with correct input, give "
+      "the messages and the dump to the system programmer."}},
+    {{"SB00"},
+     {"An error was detected during EXCP (SVC 0) processing of an I/O request from the program, "
+      "and the system could not complete the request; the problem lies in what the program "
+      "supplied for the request, such as its channel program, its IOB or its buffers.",
+      kNA, kActEndsCurrentTaskLogrec, kRespCheckProgramDump}},
+    {{"SB04"},
+     {"A GETMAIN macro issued through SVC 4 named a subpool that the program may not use in that "
+      "request: the subpool number is not valid, or it is one that only authorized programs may "
+      "request. Register 15 contains a reason code. ",
+      kNA, kActIea705i,
+      "04 -> The subpool number is not defined; change it to a valid subpool.08 -> An "
+      "unauthorized program asked for a subpool that needs supervisor state or a key of 0 to 7; "
+      "use a subpool meant for problem programs, such as 0 to 127, or run the program "
+      "authorized.0C -> The subpool cannot be obtained with the SVC 4 forms of GETMAIN; use the "
+      "STORAGE macro or the RU form. Correct the program and rerun the job. "}},
+    {{"SB05"},
+     {"A FREEMAIN macro (SVC 5) named a subpool that the program is not allowed to free storage "
+      "from, or a subpool number that does not exist. A reason code is in register 15.",
+      kNA, kActIea705i, kRespSubpoolCodes}},
+    {{"SB06"},
+     {"The system detected an error while processing a LINK, XCTL, ATTACH or LOAD request for the "
+      "task, and issued completion code B06; the request did not make the module available to "
+      "the program.",
+      kNA, "The system abnormally ends the task that requested the module.",
+      "Check the request for the module and the environment it was issued from (for example "
+      "whether the task or a subtask was ending at the time), correct the program, and run the "
+      "job again.  If it fails again, give the dump to the system programmer. "}},
+    {{"SB0A"},
+     {"An R-form GETMAIN or FREEMAIN (SVC 10) passed, in register 0, a subpool number that is not "
+      "valid or that the program is not authorized to use.",
+      kNA, kActIea705i, kRespSubpoolCodes}},
+    {{"SB13"},
+     {"OPEN (SVC 19) for a printer could not load the forms control buffer (FCB) or universal "
+      "character set (UCS) image the job asked for, because the image was not found in "
+      "SYS1.IMAGELIB or could not be loaded into the printer. Message IEC152I gives the reason "
+      "code. ",
+      kNA, kNA,
+      "Check the FCB or UCS name in the DD statement or the program against the members of "
+      "SYS1.IMAGELIB. Correct the name, or ask the system programmer to add the missing image to "
+      "the library, and resubmit the job."}},
+    {{"SB14"},
+     {"CLOSE (SVC 20) for a partitioned data set opened for output to a member could not add the "
+      "member name to the directory: a member of that name already exists, the directory has no "
+      "room for another entry, or an I/O error occurred while the directory was being updated. "
+      "Message IEC217I gives the reason code. ",
+      kNA, kNA,
+      "For a full directory (reason code 0C), copy the data set into a new one allocated with "
+      "more directory blocks.  For a duplicate name (04), use another member name; for an I/O "
+      "error, have the volume checked. Then run the job again."}},
+    {{"SB1A"},
+     {"A catalog request made through SVC 26 (CATALOG, INDEX or LOCATE) failed, and catalog "
+      "management reported the failure with completion code B1A instead of returning to the "
+      "caller.",
+      kNA, kNA,
+      "Check the catalog request the program issued: the data set name, the catalog named and "
+      "the parameter list. Correct it and rerun the job; if the request is right, report the code "
+      "and the catalog messages to the system programmer. "}},
+    {{"SB23"},
+     {"While processing a WTO or WTOR request (SVC 35), the system found a condition that "
+      "prevented the message from being queued, and ended the issuing task with completion code "
+      "B23; a reason code in register 15 identifies it.",
+      kNA, "The system abnormally ends the task that issued the WTO or WTOR.", kNA}},
+    {{"SB2D"},
+     {"The overlay supervisor (SVC 45) could not bring in a segment that the program asked for: "
+      "the segment could not be read from the load module's library, or the overlay control "
+      "information (segment table and entry table) was not usable for the request.",
+      kNA, kActOverlayEnded,
+      "Make sure the library the module is fetched from is intact and that the module was not "
+      "altered after link editing; link edit the overlay program again if needed and rerun the "
+      "job. "}},
+    {{"SB37"},
+     {"The system needed more space for an output data set on DASD and could not get it: the "
+      "data set already had all the extents the volume allows, or the volume had no room for a "
+      "secondary extent, and the data set could not be continued on another volume. ",
+      "End-of-volume processing (SVC 55) tries to allocate a secondary extent when the data set "
+      "fills its current space. B37 results when that fails on the current volume and no other "
+      "volume can take over: the volume is full, or the data set already has 16 extents on it "
+      "(the limit for most sequential and partitioned data sets on one volume), and the DD "
+      "statement does not allow more volumes, or a partitioned data set, which must reside on "
+      "one volume, needed more room.  Message IEC030I gives the reason code, the data set and the "
+      "volume.",
+      "The system abnormally ends the task that was writing the data set; records that did not "
+      "fit are lost.",
+      "Allocate more space: increase the primary and secondary quantities in the SPACE "
+      "parameter, allow more volumes with the VOL parameter or a unit count, or move the data set "
+      "to a volume with more free space. For a partitioned data set, reallocate it larger or "
+      "compress it. Then rerun the job."}},
+    {{"SB78"},
+     {"A STORAGE request or a GETMAIN or FREEMAIN of the RU or VRU form (SVC 120) named a subpool "
+      "that is not valid or that the caller is not authorized to use, or it used the subpool in "
+      "a way the subpool does not permit. ",
+      kNA, kActIea705i,
+      "04 -> The subpool number is out of range; correct it.08 -> The caller is not authorized "
+      "for the subpool: it needs supervisor state, a key from 0 to 7 or APF authorization.0C -> "
+      "The key given with KEY= does not agree with the storage key of the subpool.10 -> The "
+      "caller may not free the whole subpool it named.  Correct the STORAGE or GETMAIN/FREEMAIN "
+      "request and rerun the job."}},
+    {{"SBC3"},
+     {"A system component ended the task with completion code BC3 after it found an error it "
+      "could not recover from while processing a request for the task. The component and the "
+      "condition are identified by the reason code in register 15.",
+      kNA, "The system abnormally ends the current task and writes a logrec data set error record.",
+      "Obtain the reason code from register 15 or from the dump, and check whether the program "
+      "passed the component a parameter or control block that was not valid. If the program is "
+      "at fault correct it; otherwise report BC3 and the reason code to the IBM Support Center "
+      "through the system programmer.  "}},
+    {{"SBC5"},
+     {"A system service of the C5 group found an error in a request from the task and ended it "
+      "with completion code BC5; the reason code in register 15 says whether the request, the "
+      "caller's environment or the service itself was at fault.",
+      "04 -> The parameter list passed to the service is not in storage the caller can "
+      "access.08 -> The caller is not in the state or the key that the service requires.0C -> A "
+      "control block named in the request does not pass the service's validity checks.10 -> The "
+      "service met an internal error of its own; the request itself may be correct.",
+      "The system abnormally ends the task and records the error in the logrec data set. A dump "
+      "is taken for internal errors.",
+      kNA}},
+    {{"SBFB"},
+     {"JES3 detected an error while it processed a request from the job's address space, for "
+      "instance one passed through the subsystem interface, and issued completion code BFB; "
+      "register 15 holds the JES3 reason code.",
+      kNA,
+      "The system abnormally ends the task.  JES3 writes messages about the error to the console "
+      "or the job log, and a dump is taken if a dump DD statement is present.",
+      "Check the JES3 messages and the reason code, correct the job's JCL, JES3 control "
+      "statements or program request if they caused the error, and resubmit the job; if not, "
+      "contact the system programmer. "}},
+    {{"SC03"},
+     {"A task ended while data sets it had opened were still open, and the system could not close "
+      "them: when it tried, it found that a DCB or its associated control blocks were no longer "
+      "valid, for instance because the storage holding the DCB had been freed or overlaid before "
+      "the task ended. ",
+      kNA,
+      "The system abnormally ends the task. Data sets that could not be closed may be left "
+      "without end-of-file marks or with incomplete labels.",
+      "Close every data set in the program before the task ends, and do not free or reuse the "
+      "storage of a DCB while the data set is open.  Check the program for storage overlays of "
+      "DCBs, correct it and run the job again. "}},
+    {{"SC0D"},
+     {"Abnormal termination processing (the ABEND service, SVC 13, and the recovery termination "
+      "manager) met an error of its own while it was ending the task, so the original abnormal "
+      "end could not be completed in the normal way.",
+      kNA,
+      "The system ends the task with C0D and writes a logrec data set error record; the original "
+      "completion code of the task may be shown in messages or in the dump.",
+      "Look in the logrec data set and the dump for the first error that started the "
+      "termination, correct that error in the program, and run the job again. If the program "
+      "shows no error, notify the system programmer."}},
+    {{"SC13"},
+     {"OPEN (SVC 19) found a conflict between the request and the data set: for example a "
+      "concatenation of data sets that the access method cannot handle together, or an OPEN "
+      "option not supported for the kind of data set named by the DD statement. The message "
+      "issued with the abend gives C13 and a reason code. ",
+      kNA, kNA,
+      "Find the reason code in the OPEN error message, then compare the DD statement (and any "
+      "concatenated DD statements) with what the program's OPEN asks for.  Correct the JCL or "
+      "the OPEN options and rerun the job."}},
+    {{"SC1A"},
+     {"Catalog management, entered through SVC 26 for a CATALOG, INDEX or LOCATE request, "
+      "detected an error and issued completion code C1A. The catalog request made by or for the "
+      "task did not complete. ",
+      kNA,
+      "The system abnormally ends the task that issued the catalog request. Catalog management "
+      "may have written messages to the job log before the abend.",
+      kNA}},
+    {{"SC22"},
+     {"The job, or the address space running it, was ended by the system as the result of a "
+      "command or a system request to end it; completion code C22 is one of the codes ending in "
+      "22 that report an ending imposed from outside the program. ",
+      kNA,
+      "The system ends the job step abnormally, and the steps that follow run only if their "
+      "conditions allow it.",
+      "Look in the system log near the time of the abend for the command or message that caused "
+      "the ending, settle it with the operator, and resubmit the job."}},
+    {{"SC2D"},
+     {"The overlay supervisor (SVC 45) found that a segment requested by the overlay program "
+      "could not be loaded into its region: the control information that describes the segment, "
+      "or the request for it, was not valid.",
+      kNA, kActOverlayEnded, kNA}},
+    {{"SC37"},
+     {"End-of-volume processing (SVC 55) for a data set found an error when it tried to switch "
+      "volumes or extents, and reported it with C37 and a reason code in the accompanying "
+      "message. ",
+      kNA, kNA,
+      "Check the reason code in the end-of-volume message. Verify the volume list of the data "
+      "set and that the right volumes were mounted in the right order, correct the JCL or the "
+      "catalog entry, and run the job again."}},
+    {{"SC78"},
+     {"The virtual storage manager could not complete a STORAGE request or a GETMAIN or FREEMAIN "
+      "of the RU or VRU form (SVC 120) and issued completion code C78; register 15 holds a reason "
+      "code that describes the error. ",
+      kNA,
+      "The system issues an abend message for the request and abnormally ends the task that "
+      "asked for the storage.",
+      kNA}},
+    {{"SCC4"},
+     {"A system service of the C4 group, of the kind that deals with cross-memory and access-list "
+      "requests, found an error in a request or in the state of the task and ended it with "
+      "completion code CC4.  Register 15 contains the reason code.",
+      kNA,
+      "The system abnormally ends the current task. The error is recorded in the logrec data "
+      "set, where the reason code and the failing module can be found.",
+      "None"}},
+    {{"SCC5"},
+     {"Completion code CC5 was issued by a system component of the C5 group that detected an "
+      "error while it served the task. Which error is told by the reason code in register 15; "
+      "some reason codes describe caller errors, others internal errors of the component. ",
+      kNA,
+      "The system ends the task abnormally. A dump may be requested by the component's recovery "
+      "routine.",
+      "Find the reason code in the dump or in the abend message, decide from it whether the "
+      "program's request was at fault, and correct the program in that case.  Otherwise give the "
+      "dump and the logrec record to the system programmer for reporting to IBM.  "}},
+    {{"SCC7"},
+     {"A system service of the C7 group rejected a request from the task and ended it with "
+      "completion code CC7. The reason code in register 15 identifies what was wrong with the "
+      "request or with the environment it was issued from.",
+      kNA, "The system abnormally ends the task that made the request. ",
+      "04 -> The request's parameter list is not addressable or not in the expected format; "
+      "correct the program.08 -> The caller does not have the authority the service requires; "
+      "run it authorized or drop the request.0C -> The caller was in a mode the service does not "
+      "support, such as cross-memory mode or holding a lock; issue the request from a valid "
+      "environment. Other reason codes -> Report them to the system programmer."}},
+    {{"SCFB"},
+     {"A JES3 function that runs for the job, such as a JES3 service reached through the "
+      "subsystem interface, found an error and issued completion code CFB; register 15 holds a "
+      "reason code that JES3 diagnosis uses to identify the error.",
+      kNA, "The system abnormally ends the task that asked for the JES3 service.",
+      "Check the JES3 messages of the job and the reason code; correct the request or the "
+      "control statements that caused it and resubmit the job.  If JES3 itself failed, give the "
+      "dump to the system programmer."}},
+};
+
+constexpr TextRow kRows13[] = {
+    {{"SD04"},
+     {"The virtual storage manager could not process a GETMAIN request issued through SVC 4 "
+      "because the subpool it named is in a state that does not allow the request, for example "
+      "a subpool that belongs to another task. Message IEA705I gives the details. ",
+      kNA, kActIea705i,
+      "Check the subpool and the TCB the request refers to, for example a subpool shared with a "
+      "subtask, correct the GETMAIN so that it uses a subpool the task owns, and rerun the job. "
+      "If the request is correct, report the code to the system programmer. "}},
+    {{"SD05"},
+     {"A FREEMAIN issued through SVC 5 could not be processed because the subpool it refers to is "
+      "not one the requesting task may release storage from in that way, for example a subpool "
+      "owned by another task.",
+      kNA, kActIea705i,
+      "Free the storage from the task that owns the subpool, or change the subpool named in the "
+      "FREEMAIN; then rerun the job step.  If the FREEMAIN is correct, notify the system "
+      "programmer."}},
+    {{"SD06"},
+     {"The system could not complete a LINK, XCTL, ATTACH or LOAD request for the task, because "
+      "the module's entry or the way it was requested was not acceptable to the contents "
+      "supervisor; completion code D06 reports this. ",
+      kNA, "The system abnormally ends the task that requested the module. ",
+      "Check the request for the module (the entry point name, the DCB of the library, and any "
+      "LOADPT or ADDR operands) and the module's link edit attributes; correct the program or "
+      "link edit the module again, then run the job again."}},
+    {{"SD0A"},
+     {"An R-form GETMAIN or FREEMAIN (SVC 10) named, in register 0, a subpool that the requesting "
+      "task may not use for the request: the subpool belongs to another task or is shared with it "
+      "in a way that does not allow this request.",
+      kNA, kActIea705i,
+      "Make the request from the task that owns the subpool, or use a subpool the task owns; "
+      "correct the register 0 setting of the R-form macro and rerun the job step."}},
+    {{"SD0D"},
+     {"A second error occurred during abnormal termination (SVC 13): while the system was ending "
+      "the task for an earlier error, a further failure interrupted termination, and completion "
+      "code D0D replaced the original one. ",
+      kNA, kNA,
+      "Look for the original completion code in the job log, the dump or the logrec data set, "
+      "correct the error that caused it, and rerun the job.  Report D0D to the system programmer "
+      "if no earlier error can be found."}},
+    {{"SD13"},
+     {"OPEN (SVC 19) could not be completed for the data control block named: the DCB refers to a "
+      "device or data set that OPEN cannot handle with the options given, or the DCB was already "
+      "open. The message issued with the abend gives D13 and a reason code. ",
+      kNA, kNA,
+      "Check the OPEN request: do not open a DCB that is already open, and make sure the DD "
+      "statement names a device or data set that matches the DCB's DSORG and MACRF. Correct the "
+      "program or the JCL and rerun the job. "}},
+    {{"SD14"},
+     {"CLOSE (SVC 20) could not close a data set because the DCB given to it was not in a state "
+      "that CLOSE accepts, for example the DCB was not open, was opened by another task, or had "
+      "been changed since OPEN. A message with D14 and a reason code is issued.",
+      kNA, kNA,
+      "Close each DCB once, from the task that opened it, and do not modify the DCB fields set "
+      "by OPEN while the data set is open.  Correct the program and rerun the job."}},
+    {{"SD1A"},
+     {"Catalog management, entered through SVC 26, met an error while it processed a CATALOG, "
+      "INDEX or LOCATE request of the task, and it issued completion code D1A rather than a "
+      "return code to the program. ",
+      kNA, "The system abnormally ends the task; the request that reached SVC 26 is not completed.",
+      kNA}},
+    {{"SD22"},
+     {"The system ended the job with completion code D22, one of the codes ending in 22 that "
+      "report a job stopped by the operator or by the system because of a limit or a command, "
+      "not by an error in its own program.",
+      kNA,
+      "The system ends the job step abnormally and frees its resources; the rest of the job runs "
+      "only where COND or IF/THEN statements allow it.",
+      "Read the system and job logs for the command or limit that ended the job.  Correct the "
+      "cause, for example by asking for more time or output or by getting the operator's "
+      "agreement, and resubmit the job."}},
+    {{"SD23"},
+     {"The system found an error in a WTO or WTOR macro (SVC 35) issued by the task: the "
+      "parameter list of the request was not valid, for instance its length, its flags or the "
+      "message text were wrong.  Register 15 contains a reason code that identifies the "
+      "error. ",
+      kNA, kNA,
+      "Check the WTO or WTOR parameter list against the reason code. Build the request with the "
+      "macro rather than by hand where possible, make sure it was not overlaid before the SVC was "
+      "issued, and rerun the job."}},
+    {{"SD2D"},
+     {"The overlay supervisor (SVC 45) found that the overlay load module's structure was not "
+      "valid when it tried to load a segment: the records that describe the segment, or the "
+      "segment table, did not agree with what the linkage editor builds.",
+      kNA, kActOverlayEnded, kRespLinkEditRerun}},
+    {{"SD37"},
+     {"An output data set on DASD filled its primary space allocation, and the DD statement or "
+      "data class gave no secondary quantity, so the system could not add an extent and the data "
+      "set could not grow. ",
+      "When the space of a data set is used up, end-of-volume processing (SVC 55) looks for a "
+      "secondary quantity to obtain a new extent. With SPACE=(TRK,(n)) or another SPACE "
+      "parameter without a secondary amount, there is nothing to allocate, and the data set "
+      "cannot be extended on the same or another volume.  Message IEC031I gives D37 with a "
+      "reason code, the job and step, the DD name, the data set name and the volume.",
+      kNA,
+      "Give the data set a secondary quantity in the SPACE parameter, or a primary large enough "
+      "for all the output, and rerun the job. If the data set is kept, delete or rename the "
+      "partial copy first. "}},
+    {{"SD78"},
+     {"A STORAGE request or a GETMAIN or FREEMAIN of the RU or VRU form (SVC 120) referred to a "
+      "subpool that the requesting task may not use for that request, because another task owns "
+      "the subpool or shares it in a way that does not permit it.",
+      kNA, kActIea705i,
+      "Issue the request from the task that owns the subpool, or use the TCBADDR and subpool "
+      "operands so that the storage belongs to the intended task; correct the program and rerun "
+      "the job step. "}},
+    {{"SD82"},
+     {"RACHECK processing (SVC 130, reached through RACROUTE REQUEST=AUTH or the RACHECK macro) "
+      "found that it could not handle the authorization request as issued and ended the caller "
+      "with D82; register 15 contains a reason code.",
+      kNA, kActTerminatesTask, kRespD82}},
+    {{"SD83"},
+     {"RACINIT processing (SVC 131, reached through RACROUTE REQUEST=VERIFY or the RACINIT "
+      "macro) could not handle the request to create or delete the user's security environment "
+      "as issued, and ended the caller with D83; register 15 contains a reason code.",
+      kNA, kActTerminatesTask, kRespD83}},
+    {{"SD84"},
+     {"RACLIST processing (SVC 132, used by RACROUTE REQUEST=LIST and the RACLIST macro to build "
+      "in-storage profiles for a class) could not handle the request as issued and ended the "
+      "caller with D84; the reason code is in register 15.",
+      "NAA", kActTerminatesTask, kRespD84}},
+    {{"SD85"},
+     {"RACDEF processing (SVC 133, reached through RACROUTE REQUEST=DEFINE or the RACDEF macro, "
+      "which defines, renames or deletes resource profiles) rejected the request as issued and "
+      "ended the caller with D85; register 15 holds a reason code. ",
+      kNA, kActTerminatesTask, kRespD85}},
+    {{"SDC5"},
+     {"A system component of the C5 group ended the task with completion code DC5 because it "
+      "found an error in the processing it was doing for the task, either in the request or in "
+      "its own data; the reason code in register 15 identifies it.",
+      kNA,
+      "The system abnormally ends the task. The component's recovery routine records the error "
+      "in the logrec data set and may ask for an SVC dump. ",
+      "Collect the reason code, the logrec record and any dump. If the reason code shows a "
+      "problem in the program's request, correct the program and rerun it; otherwise have the "
+      "system programmer search for a known fix or report the problem to IBM."}},
+    {{"SDC7"},
+     {"A system service of the C7 group found an error in a request issued by the task, or in the "
+      "state of the task when it issued the request, and ended the task with completion code "
+      "DC7.  The reason code in register 15 is needed to tell which service detected the error "
+      "and why. ",
+      kNA, kNA, kNA}},
+    {{"SDFB"},
+     {"A JES3 routine that serves the job, such as the interface through which the job's SYSOUT "
+      "or job-related requests reach JES3, found an error and issued completion code DFB; the "
+      "JES3 reason code is in register 15.",
+      kNA,
+      "The system abnormally ends the task that was using the JES3 service and writes an error "
+      "record in the logrec data set.",
+      "Look at the JES3 messages and the reason code, correct the job's control statements or "
+      "the program's request if they caused the error, and resubmit the job. Report the error "
+      "with the dump to the system programmer if the job's input is correct."}},
+    {{"SE00"},
+     {"An error occurred while the system processed an I/O request that the program made with "
+      "EXCP or XDAP (SVC 0), and completion code E00 was issued for it; the I/O request could "
+      "not be completed as the program defined it. ",
+      kNA,
+      "The system abnormally ends the task that issued the I/O request and writes a logrec data "
+      "set error record describing it.",
+      kNA}},
+    {{"SE03"},
+     {"A task ended normally (by returning to the system or issuing SVC 3) while it still held "
+      "resources that it should have released first, for example a resource obtained with ENQ "
+      "while it was in a must-complete state, so the system could not let it end normally. ",
+      kNA, kActAbnormallyEndsTask,
+      "Release the resources the task holds (issue DEQ for every ENQ and reset any must-complete "
+      "status) before the task returns, correct the program, and run the job again."}},
+    {{"SE06"},
+     {"The contents supervisor found an error in a LINK, XCTL, ATTACH or LOAD request, or in the "
+      "state of the program that issued it, and issued completion code E06; the reason code in "
+      "register 15 tells which rule the request broke.",
+      kNA, "The system abnormally ends the task that issued the request for the module. ",
+      "04 -> The request was issued from an environment the service does not allow, such as a "
+      "program running under an SRB or in cross-memory mode; issue it from the task.08 -> The "
+      "parameter list of the request is not valid or not addressable; check the macro and "
+      "correct it.0C -> The requested module conflicts with a copy already loaded for the task, "
+      "for example one with different attributes; delete the earlier copy or change the request. "
+      "Run the job again."}},
+    {{"SE13"},
+     {"OPEN (SVC 19) found an error it reports with completion code E13, together with a reason "
+      "code in the accompanying message, and the data set was not opened.  The reason code "
+      "identifies the check that failed for the DCB and the data set being opened. ",
+      kNA, kNA,
+      "Read the OPEN error message for the reason code, compare the DD statement with the DCB "
+      "and the OPEN options, correct the JCL or the program, and run the job again. "}},
+    {{"SE1A"},
+     {"A CATALOG, INDEX or LOCATE request that reached catalog management through SVC 26 was "
+      "ended with completion code E1A because catalog management found an error it could not "
+      "return to the caller as a return code.",
+      kNA, "The system abnormally ends the task that issued the catalog request.", kNA}},
+    {{"SE23"},
+     {"The system found an error while processing a WTO or WTOR request (SVC 35) for the task "
+      "and issued completion code E23 instead of displaying the message. Register 15 contains a "
+      "reason code. ",
+      kNA, kNA,
+      "Check the WTO or WTOR macro and the environment it is issued from (for example the mode "
+      "and the locks held when the SVC is issued) against the reason code, correct the program "
+      "and run the job again."}},
+    {{"SE2D"},
+     {"The overlay supervisor (SVC 45) found an error in the overlay program while it was "
+      "processing a request for a segment, and the segment could not be brought into storage: "
+      "the program's overlay tables do not describe a segment that can be loaded.",
+      kNA, kActOverlayEnded, kRespLinkEditRerun}},
+    {{"SE37"},
+     {"An output data set on DASD needed more space and had already used all the volumes it may "
+      "use, or it could not be extended on the current volume and may not move to another one; "
+      "the system could not find room for it. ",
+      "E37 occurs at end of volume (SVC 55) when a data set has reached the number of volumes "
+      "given in the VOL parameter or the unit count and needs another; when a partitioned data "
+      "set, which cannot span volumes, fills its volume or reaches its extent limit; or when the "
+      "VTOC of the volume has no room for another entry.  Message IEC032I shows E37 with a "
+      "reason code, the data set name and the volume serial.",
+      kNA,
+      "Allocate the data set with more space, or let it use more volumes (a larger volume count "
+      "in the VOL parameter or the data class). For a partitioned data set, reallocate it larger "
+      "on one volume or compress it first. Then run the job again. "}},
+    {{"SE82"},
+     {"An error occurred during RACHECK processing (SVC 130), the service that decides whether a "
+      "user may access a resource, and the system ended the caller with completion code E82; the "
+      "reason code in register 15 identifies the error.",
+      kNA, kActTaskTerminated, kNA}},
+    {{"SE83"},
+     {"An error occurred during RACINIT processing (SVC 131), which builds or deletes the "
+      "security environment (ACEE) of a user, and the caller was ended with completion code "
+      "E83. Register 15 contains the reason code.",
+      kNA, kActTaskTerminated, kNA}},
+    {{"SE84"},
+     {"An error occurred while RACLIST processing (SVC 132) was building or deleting in-storage "
+      "profiles for a resource class, and the caller was ended with completion code E84; "
+      "register 15 holds the reason code. ",
+      kNA, kActTaskTerminated, kNA}},
+    {{"SE85"},
+     {"An error occurred during RACDEF processing (SVC 133), which adds, changes or deletes the "
+      "definition of a protected resource, and the caller was ended with completion code E85; "
+      "the reason code is in register 15.",
+      kNA, kActTaskTerminated, kNA}},
+    {{"SEC4"},
+     {"A system service of the C4 group detected an error in a request of the task and ended it "
+      "with completion code EC4. As with the other codes of this group, the meaning lies in the "
+      "reason code in register 15, which identifies the check that failed.",
+      kNA,
+      "The system abnormally ends the current task; the error is recorded in the logrec data set "
+      "and may be dumped.",
+      kNA}},
+    {{"SEC5"},
+     {"A system component that reports errors with completion codes ending in C5 detected an "
+      "error while processing a request for the task and issued EC5, with a reason code in "
+      "register 15 that identifies the error.",
+      kNA,
+      "The system abnormally ends the task. Recovery routines of the program get control first "
+      "and can retry if the error allows it. ",
+      "Look up the reason code. If it reports an error in the way the program called the "
+      "service, correct the call and rerun the job; otherwise report EC5 with the reason code "
+      "and the dump to the system programmer."}},
+    {{"SEC6"},
+     {"z/OS UNIX System Services found an error while it was processing a kernel request for the "
+      "task, such as a callable service (a BPX service) or signal, process or thread handling, "
+      "and ended the task with completion code EC6. The reason code in register 15 identifies "
+      "the module and the condition; some reason codes report that the process was ended by a "
+      "signal rather than by an error. ",
+      kNA, kNA, kNA}},
+    {{"SEC7"},
+     {"A system service whose errors are reported with completion codes ending in C7 ended the "
+      "task with EC7 after detecting an error in the task's request or in its own processing. "
+      "Register 15 holds the reason code. ",
+      kNA, kNA,
+      "Check the reason code for an error in the program's request and correct the program if "
+      "so. Otherwise keep the dump and the logrec record, and ask the system programmer to look "
+      "for a fix or report the problem."}},
+    {{"SEFB"},
+     {"JES3 detected an error in processing it did for the job, either in a JES3 module running "
+      "in the job's address space or in data passed to JES3, and issued completion code EFB.  "
+      "Register 15 contains the JES3 reason code. ",
+      kNA,
+      "The system abnormally ends the task that requested the JES3 function; JES3 may issue "
+      "messages that describe the error.",
+      kNA}},
+    {{"SFnn"},
+     {"The program issued an SVC instruction whose number is not defined in the system: the "
+      "completion code is F followed by the SVC number in hexadecimal (the last two digits, nn), "
+      "and it appears because no routine for that number is installed in the SVC table. ",
+      kNA, "The system abnormally ends the task that issued the undefined supervisor call. ", kNA}},
+};
+
+}  // namespace
+
+std::span<const TextRow> mvspr11Table() { return kRows11; }
+std::span<const TextRow> mvspr12Table() { return kRows12; }
+std::span<const TextRow> mvspr13Table() { return kRows13; }
+
+}  // namespace quenmar::catalog::mvs

@@ -1,0 +1,1132 @@
+#include "catalog/mvs/mvs_stock.h"
+#include "catalog/mvs/mvs_tables.h"
+
+namespace quenmar::catalog::mvs {
+namespace {
+
+// Texts more than one row of this file shows.
+constexpr std::string_view kEndsWaitIssuer =
+    "The system abnormally ends the program that issued the WAIT macro.";
+constexpr std::string_view kActEndsPostRequester =
+    "The system abnormally ends the task that issued the POST macro; the event control block is "
+    "left as it was and no waiting task is resumed.";
+constexpr std::string_view kActEndsContentsRequest =
+    "The system abnormally ends the program that issued the LINK, XCTL, LOAD or DELETE macro; the "
+    "module is neither located nor brought into storage for this request.";
+constexpr std::string_view kActEndsDeqIssuer =
+    "The system abnormally ends the program that issued the DEQ macro; the resources named in the "
+    "request stay queued exactly as they were before it.";
+constexpr std::string_view kActEndsEnqIssuer =
+    "The system abnormally ends the program that issued the ENQ or RESERVE macro; the resource is "
+    "not queued on its behalf.";
+constexpr std::string_view kActEndsDetachIssuer =
+    "The system abnormally ends the program that issued the DETACH macro; the subtask named in the "
+    "request is not removed by it.";
+constexpr std::string_view kActEndsCheckpointStep =
+    "The system abnormally ends the job step; the checkpoint or restart request that was in "
+    "progress is not completed and its entry is not used.";
+constexpr std::string_view kActEndsSyseventIssuer =
+    "The system abnormally ends the program that issued the SYSEVENT macro; the event is not "
+    "passed on to the system resources manager.";
+constexpr std::string_view kActEndsStorageIssuer =
+    "The system abnormally ends the program that issued the GETMAIN, FREEMAIN or STORAGE macro; "
+    "the storage request is not carried out.";
+constexpr std::string_view kActEndsRacfRequest =
+    "The system abnormally ends the task that made the RACF request; the request is not completed "
+    "and no security decision is returned to the caller.";
+// SVC numbers 200 to 255 belong to installation and product SVC routines,
+// so these codes say little beyond who to ask.
+constexpr std::string_view kActEndsUserSvcCaller =
+    "The system abnormally ends the task that issued the supervisor call, unless a recovery "
+    "routine of the caller retries. A dump is written when the step has a SYSUDUMP, SYSABEND or "
+    "SYSMDUMP DD statement. ";
+constexpr std::string_view kRespIdentifyUserSvc =
+    "Ask the system programmer which routine is installed under this SVC number in the SVC table "
+    "and what it means by this completion code. Correct the request the program makes to that "
+    "routine, or report the failure to the routine's owner, and run the job again. ";
+
+constexpr TextRow kRows6[] = {
+    {{"S1C7"},
+     {"A system service found an internal error while it processed a request on behalf of the "
+      "failing task and could not complete the request. The code comes from the system itself, "
+      "not from a macro coded in the program; where the service supplies one, a reason code in "
+      "register 15 and in the abend message identifies the check that failed. ",
+      kNA, kNA, kSystemErrorRerun}},
+    {{"S1FA"},
+     {"An error occurred during processing of supervisor call 250 (X'FA'). SVC numbers 200 to 255 "
+      "are set aside for SVC routines added by the installation or by other products, so the "
+      "condition this code reports is defined by the routine installed under that number. ",
+      kNA, kNA, kNA}},
+    {{"S1FB"},
+     {"An error was detected during processing of supervisor call 251 (X'FB'), one of the SVC "
+      "numbers that MVS leaves to installation-written and product SVC routines; the routine in "
+      "that slot of the SVC table decides what the error means and when it is issued. ",
+      kNA, kNA, kNA}},
+    {{"S1FC"},
+     {"An error was detected during processing of supervisor call 252 (X'FC'), which lies in the "
+      "range of SVC numbers 200 to 255 that MVS leaves to installation and product SVC routines. "
+      "The failing check is the one defined by the routine that the installation placed under "
+      "that number; the first class of its errors is reported with the leading digit 1. ",
+      kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
+    {{"S200"},
+     {"During processing of an EXCP or EXCPVR request (SVC 0), the system found that a control "
+      "block used for the I/O request, such as the IOB, the ECB, the DCB or the DEB, or a data "
+      "area named by the channel program, lay in storage that the requesting task may not use "
+      "with its protection key.",
+      kNA,
+      "The system abnormally ends the task that issued the EXCP macro. The I/O request is not "
+      "started.",
+      "Check that the IOB, the ECB, the DCB, the DEB and the data areas named in the channel "
+      "program all belong to the program and are in storage of its key; a storage overlay often "
+      "leaves a bad address in one of them. Correct the program and run the job again."}},
+    {{"S201"},
+     {"During processing of a WAIT or WAITR macro (SVC 1), the system found that the address of an "
+      "event control block (ECB), or an address in the list of ECBs, was not valid: it was not on "
+      "a fullword boundary, or it pointed to storage that the program cannot change in its "
+      "protection key. ",
+      kNA,
+      "The system abnormally ends the task that issued the WAIT macro; the task is not put "
+      "into a wait.",
+      "Make sure that every ECB named in the WAIT macro, and every address in an ECB list, is a "
+      "fullword-aligned field in storage the program owns. Check that the last address of an ECB "
+      "list has its high-order bit on. Correct the program and run it again."}},
+    {{"S202"},
+     {"During processing of a POST macro (SVC 2), the system found that the event control block "
+      "(ECB) showed a waiting request block, but the request block address held in the ECB was "
+      "not valid. The ECB was probably overlaid, or it was posted after the task that waited on "
+      "it had already ended. ",
+      kNA, kActEndsPostRequester,
+      "Verify that the ECB is not changed between the WAIT and the POST and that the waiting task "
+      "is still active when the POST is issued. Clear the ECB before each new WAIT on it. Correct "
+      "the program and rerun the job."}},
+    {{"S204"},
+     {"An error occurred during processing of a GETMAIN macro (SVC 4): the parameters described a "
+      "request that the system cannot honour, for example a subpool number that the program may "
+      "not use or a length that is not valid for the form of the macro. ",
+      kNA,
+      "The system abnormally ends the program that issued the GETMAIN macro; no storage is "
+      "obtained.",
+      "Check the subpool number and the length passed to GETMAIN, and correct the program or the "
+      "instructions that overlaid the parameter list. Run the job again."}},
+    {{"S205"},
+     {"During processing of a FREEMAIN macro (SVC 5), the system found an error in the request: "
+      "the area named by the address and length did not match storage that the task had obtained "
+      "from the subpool given, so the storage could not be released. ",
+      kNA,
+      "The system abnormally ends the program that issued the FREEMAIN macro; the storage is not "
+      "released.",
+      "Free exactly the area that was obtained, with the same subpool and a length no larger than "
+      "on the GETMAIN, and check that the address register was not changed in between. Correct "
+      "the program and rerun the job."}},
+    {{"S206"},
+     {"During processing of a LINK, LINKX, XCTL, XCTLX, LOAD or DELETE macro (SVC 6, 7, 8 or 9), "
+      "the system found that the parameter list was not valid: the address of the entry point "
+      "name, of the list entry or of the DCB did not point to storage that the program can "
+      "reference. ",
+      kNA, kActEndsContentsRequest,
+      "Check that the entry point name and the DCB addresses given in the macro point to valid "
+      "fields, and that the parameter list was not overlaid before the SVC. Correct the program "
+      "and run the job again."}},
+    {{"S20A"},
+     {"During processing of a GETMAIN or FREEMAIN macro with the R operand (SVC 10), the system "
+      "found an incorrect request: the subpool number in register 0 was not one that the program "
+      "may use, or the length or address in the registers did not describe a valid area. ",
+      kNA,
+      "The system abnormally ends the program that issued the R-form GETMAIN or FREEMAIN macro.",
+      "Check the values loaded into registers 0 and 1 before the macro, in particular the subpool "
+      "number in the high-order byte of register 0, and correct the program. Run the job again."}},
+    {{"S20D"},
+     {"An error occurred during abnormal termination processing (SVC 13): while the system was "
+      "ending a task, a further failure was found, for example in an end-of-task exit or in a "
+      "recovery routine, and the system could not finish the termination in the normal way. ",
+      kNA,
+      "The system completes the ending of the task as far as it can and writes an error record to "
+      "the logrec data set.",
+      "Look for the original completion code of the task in the messages issued before this one "
+      "and correct that error first. If there was no earlier error, give the dump and the logrec "
+      "record to the system programmer."}},
+    {{"S20E"},
+     {"An error occurred during processing of a SPIE macro (SVC 14): the program interruption "
+      "exit address or the list of interruption types given in the macro was not valid, or the "
+      "macro was issued in a way that SPIE does not support. ",
+      kNA, "The system abnormally ends the program that issued the SPIE macro.",
+      "Check the exit address and the list of program interruption types in the SPIE macro. A "
+      "program that runs in 31-bit addressing mode should use ESPIE rather than SPIE. Correct "
+      "the program and run it again."}},
+    {{"S20F"},
+     {"An error occurred during processing of SVC 15 (ERREXCP), which the I/O supervisor uses to "
+      "restart an I/O request after an error recovery procedure has handled it; the request "
+      "control blocks passed to the SVC were not in the state it expects. ",
+      kNA,
+      "The system abnormally ends the task whose I/O request was being retried and writes a logrec "
+      "error record.",
+      kSystemErrorRerun}},
+    {{"S212"},
+     {"During processing of a BLDL or FIND macro (SVC 18), the system found an error in the "
+      "request: the DCB named was not open for a partitioned data set, or the build list or "
+      "member name address pointed to storage that the program cannot use. ",
+      kNA,
+      "The system abnormally ends the program that issued the BLDL or FIND macro; the directory is "
+      "not searched.",
+      "Make sure the DCB is open for the partitioned data set before BLDL or FIND is issued and "
+      "that the build list starts with a correct entry count and entry length. Correct the "
+      "program and run the job again."}},
+    {{"S213"},
+     {"An error occurred during processing of an OPEN macro for a data set on a direct access "
+      "volume. Most often the format-1 data set control block (DSCB) could not be found on the "
+      "volume named by the DD statement or by the catalog, which means that the data set is not "
+      "on that volume. Message IEC143I gives a return code that identifies the exact error. ",
+      kNA, kNA,
+      "Check the data set name and the volume serial number on the DD statement, or in the "
+      "catalog entry, and make sure the data set exists on that volume. Uncatalog or recreate the "
+      "data set if the catalog points to the wrong volume, then run the job again. If an earlier "
+      "step was meant to create the data set, check how that step ended and its DISP parameter."}},
+    {{"S214"},
+     {"An error occurred during processing of a CLOSE macro for a data set on magnetic tape: the "
+      "volume could not be positioned as the CLOSE requested, usually because an I/O error "
+      "occurred while the system spaced the tape or wrote the trailer labels. Message IEC210I "
+      "gives the return code. ",
+      kNA, kNA,
+      "Look at message IEC210I and at any I/O error messages for the tape unit. Run the job again "
+      "on another drive, or with another volume if the tape is damaged. If the error recurs on "
+      "sound hardware, report it to the system programmer."}},
+    {{"S215"},
+     {"During processing of a STOW macro (SVC 21), the system found an error in the request: the "
+      "DCB given was not open for output or update to a partitioned data set, or the address of "
+      "the directory entry list was not valid. ",
+      "NE",
+      "The system abnormally ends the program that issued the STOW macro; the directory is not "
+      "changed.",
+      "Open the DCB for output or update before STOW is issued, and point the macro at a correctly "
+      "built directory entry list in the program's own storage. Correct the program and run the "
+      "job again."}},
+    {{"S218"},
+     {"During processing of a DEVTYPE macro (SVC 24), the system found that the DD name or the "
+      "output area address given in the macro was not valid, so the device characteristics could "
+      "not be returned to the caller. ",
+      kNA, kNA,
+      "Check that the DD name passed to DEVTYPE matches a DD statement of the step and that the "
+      "output area lies in the program's own storage. Correct the program and run the job "
+      "again."}},
+    {{"S219"},
+     {"During processing of a TRKBAL macro (SVC 25), which finds how much space is left on the "
+      "current track, the system found that the DCB was not open or did not describe a data set "
+      "on a direct access device. ",
+      kNA, "The system abnormally ends the program that issued the TRKBAL macro.",
+      "Make sure the DCB passed to TRKBAL is open for a data set on a direct access device and "
+      "was not overlaid. Correct the program and run it again."}},
+    {{"S222"},
+     {"The job was cancelled without a dump: the operator entered a CANCEL command for it, a TSO/E "
+      "user cancelled it, or an automation program or the job entry subsystem did so on their "
+      "behalf, for example because the job was looping or was waiting too long for a resource. ",
+      kNA, "The system ends the job. No dump is taken.",
+      "Find out from the operator or the system log why the job was cancelled. Correct the cause "
+      "if there was one, such as a loop or a long wait for a data set held by another job, and "
+      "submit the job again."}},
+    {{"S228"},
+     {"An error occurred during processing of an EXTRACT macro (SVC 40): the task control block "
+      "address or the answer area given in the macro was not valid, or the TCB named was neither "
+      "the issuing task nor one of its subtasks. ",
+      kNA, kNA, kNA}},
+    {{"S22A"},
+     {"During processing of an ATTACH or ATTACHX macro (SVC 42), the system found an error in the "
+      "parameter list, for example an incorrect address for the entry point name, the ECB or the "
+      "end-of-task exit routine, or a combination of operands that is not allowed. ",
+      kNA,
+      "The system abnormally ends the program that issued the ATTACH macro; the subtask is not "
+      "created.",
+      "Check the addresses and the options in the ATTACH macro against the program listing, and "
+      "correct the program or the instructions that overlaid the parameter list. Run the job "
+      "again."}},
+    {{"S22C"},
+     {"During processing of a CHAP macro (SVC 44), which changes the dispatching priority of a "
+      "task, the system found an error in the request. ",
+      "Possible causes: the task control block (TCB) address given is not the address of a TCB; "
+      "the TCB named is neither the issuing task nor one of its subtasks; the field holding the "
+      "TCB address was overwritten before the SVC was issued; the priority change value was "
+      "taken from a register that did not hold it. ",
+      "The system abnormally ends the program that issued the CHAP macro; no priority is "
+      "changed.",
+      "Pass CHAP the address of a TCB that belongs to the issuing task or to one of its subtasks, "
+      "and keep the field that holds the address from being overwritten. Correct the program and "
+      "run the job again."}},
+    {{"S22D"},
+     {"An error occurred during overlay processing (SVC 45), when the overlay supervisor was asked "
+      "to load a segment: the segment table or an entry table of the overlay program was not "
+      "valid, usually because the program had stored into it. ",
+      kNA, "The system abnormally ends the overlay program.",
+      "Check the program for instructions that store into the segment table or the entry tables "
+      "of the overlay structure, and link edit the program again if the load module may be "
+      "damaged. Run the job again."}},
+    {{"S22F"},
+     {"During processing of an STIMER or STIMERM macro (SVC 47), the system found an error: the "
+      "address of the time interval, of the exit routine or of the parameter list was not valid, "
+      "or the interval requested was out of the allowed range. ",
+      kNA, kNA,
+      "Check the interval value and the exit routine address given in the STIMER or STIMERM macro "
+      "and make sure the storage that holds them belongs to the program. Correct the program and "
+      "run the job again."}},
+    {{"S230"},
+     {"During processing of a DEQ macro (SVC 48), the system found that the parameter list was not "
+      "valid: the address of the queue name or of the resource name was incorrect, the resource "
+      "name length was out of range, or a list of resources was not properly ended. ",
+      kNA, kActEndsDeqIssuer,
+      "Check the QNAME, RNAME and length operands of the DEQ macro, and, for a list of resources, "
+      "the end indicator on the last element. Correct the program and run the job again."}},
+    {{"S233"},
+     {"During processing of an SDUMP or SDUMPX macro (SVC 51), the system found that the parameter "
+      "list supplied by the caller was not valid, so no dump could be scheduled. ",
+      "Possible causes: the parameter list was overlaid after the macro expansion built it; the "
+      "ECB, SRB or storage list addresses in it did not point to valid storage; operands that "
+      "cannot be combined were specified together; the caller was not in supervisor state or a "
+      "system key, as the service requires. Register 15 holds a reason code that identifies the "
+      "error. ",
+      "The system abnormally ends the caller of SDUMP; no SVC dump is taken for this request.",
+      "Compare the SDUMP or SDUMPX parameter list in the dump with the macro expansion in the "
+      "program listing, and correct the program. Run the job again."}},
+    {{"S235"},
+     {"During processing of a RELEX macro (SVC 53), used with BDAM to release exclusive control of "
+      "a block, the system found an error: the DCB was not open for a direct data set, or the "
+      "block address given was not valid. ",
+      kNA, "The system abnormally ends the program that issued the RELEX macro.",
+      "Check that the DCB is open for BDAM processing and that the block reference passed to RELEX "
+      "names a block the task holds under exclusive control. Correct the program and run it "
+      "again."}},
+    {{"S237"},
+     {"An error occurred at end of volume (SVC 55). The block count in the trailer label of a tape "
+      "did not match the number of blocks the system had read, or the data set name in the header "
+      "label of the next volume did not match the name requested. Message IEC024I gives the "
+      "return code. ",
+      kNA, kNA,
+      "A block count mismatch usually means that blocks were skipped or read twice, often because "
+      "of a tape or drive error: read the data set on another drive, or recreate it. For a name "
+      "mismatch, check that the volumes are mounted in the order listed on the DD statement. Run "
+      "the job again."}},
+    {{"S238"},
+     {"During processing of an ENQ or RESERVE macro (SVC 56), the system found that the request "
+      "could not be honoured: the parameter list was not valid, or the system could not obtain "
+      "the storage it needs to queue the request. ",
+      kNA, kActEndsEnqIssuer,
+      "Check the QNAME, RNAME, length and scope operands of the macro, and that the program does "
+      "not keep an unusually large number of requests outstanding. Correct the program and run "
+      "the job again; if storage was short, tell the system programmer."}},
+    {{"S239"},
+     {"During processing of a FREEDBUF macro (SVC 57), which returns a buffer obtained through "
+      "dynamic buffering in BDAM or ISAM, the system found that the buffer address or the DCB "
+      "given was not valid. ",
+      kNA, "The system abnormally ends the program that issued the FREEDBUF macro.",
+      "Return to FREEDBUF only the address of a buffer that the access method supplied for the "
+      "DCB, and check that the DECB field holding that address was not overwritten. Correct the "
+      "program and rerun the job."}},
+    {{"S23E"},
+     {"During processing of a DETACH macro (SVC 62), the system found that the task control block "
+      "address given was not that of a subtask attached by the issuing task, or that the field "
+      "holding the address was not valid. ",
+      kNA, kActEndsDetachIssuer,
+      "Pass DETACH the TCB address returned by an ATTACH macro of the same task, and do not detach "
+      "a subtask twice. Correct the program and run the job again."}},
+    {{"S23F"},
+     {"An error occurred during processing of a CHKPT macro (SVC 63) when the program asked for a "
+      "checkpoint: the checkpoint data set or the parameter list was not valid, and no usable "
+      "checkpoint entry could be written. ",
+      kNA, kActEndsCheckpointStep,
+      "Check the DD statement of the checkpoint data set and the DCB passed to CHKPT, and read the "
+      "IHJ messages that describe the checkpoint failure. Correct the error and run the job "
+      "again."}},
+    {{"S240"},
+     {"During processing of a RDJFCB macro (SVC 64), the system could not read the job file "
+      "control block: the DCB named had no DD statement in the step, the exit list entry for the "
+      "JFCB area was missing or not valid, or the area was in storage that the program cannot "
+      "change. ",
+      kNA, kNA,
+      "Make sure the DCB passed to RDJFCB names a DD statement present in the step and has an exit "
+      "list with a JFCB entry that points to a 176-byte area of the program. Correct the program "
+      "or the JCL and run the job again."}},
+    {{"S244"},
+     {"During processing of a SYNADAF or SYNADRLS macro (SVC 68), issued from an I/O error "
+      "routine, the system found that the registers passed did not hold the values the access "
+      "method gave the SYNAD routine, or SYNADRLS was issued without a SYNADAF before it. ",
+      kNA, kNA,
+      "Issue SYNADAF only in a SYNAD routine, with the registers as the access method passed them, "
+      "and pair each SYNADAF with one SYNADRLS. Correct the program and run the job again."}},
+    {{"S245"},
+     {"During processing of a BSP macro (SVC 69), which backspaces a data set by one block, the "
+      "system found an error: the DCB was not open for a BSAM data set on tape or direct access, "
+      "or the backspace could not be carried out on the device. ",
+      kNA, "The system abnormally ends the program that issued the BSP macro.",
+      "Use BSP only with an open BSAM DCB, and check that every earlier READ or WRITE was completed "
+      "with a CHECK macro before the backspace. Correct the program and rerun the job."}},
+    {{"S247"},
+     {"An error occurred during processing of a buffer request made through supervisor call 71 "
+      "(X'47'), which device-dependent access method support uses to assign, inquire about and "
+      "release buffers; the control block or buffer address passed to the SVC was not valid. ",
+      kNA, "The system abnormally ends the task that issued the buffer request.",
+      "Check the DCB and buffer addresses that the program passes with the request, and correct "
+      "any instruction that overlays them. Run the job again, and give the dump to the system "
+      "programmer if the cause is not in the program."}},
+    {{"S251"},
+     {"During processing of a SETPRT macro (SVC 81), which loads the universal character set or "
+      "forms control buffer of a printer, the system found an error in the parameter list, or "
+      "the DCB named was not open for a printer. ",
+      kNA,
+      "The system abnormally ends the program that issued the SETPRT macro; the printer buffers "
+      "are not changed.",
+      "Check the SETPRT parameter list and the UCS and FCB image names against those in "
+      "SYS1.IMAGELIB, and make sure the DCB is open for the printer. Correct the program and "
+      "rerun the job."}},
+    {{"S253"},
+     {"During processing of an SMFWTM or SMFEWTM macro (SVC 83), which writes a record to the SMF "
+      "data sets, the system found an error: the record address or length was not valid, or the "
+      "caller was not authorized to write SMF records. ",
+      kNA,
+      "The system abnormally ends the program that issued the SMF record-writing macro; the record "
+      "is not written.",
+      "Check the length field at the start of the record and the address passed to the macro, "
+      "and run the program authorized if it must write SMF records. Correct the program and run "
+      "the job again."}},
+    {{"S25F"},
+     {"During processing of a SYSEVENT macro (SVC 95), by which system components report events "
+      "to the system resources manager, the system found an error in the request, such as an "
+      "event code that is not valid or a parameter that does not suit the event. ",
+      kNA, kActEndsSyseventIssuer, kNA}},
+    {{"S260"},
+     {"During processing of a STAX macro (SVC 96), which sets up an attention exit for a TSO/E "
+      "terminal session, the system found that the parameter list or the exit routine address was "
+      "not valid. ",
+      kNA,
+      "The system abnormally ends the program that issued the STAX macro; the attention exit is "
+      "not established.",
+      kNA}},
+    {{"S269"},
+     {"During processing of an IMGLIB macro (SVC 105), which opens or closes the image library "
+      "SYS1.IMAGELIB, the system found an error in the request: the DCB address was not valid, or "
+      "the library could not be opened. ",
+      kNA, "The system abnormally ends the program that issued the IMGLIB macro.",
+      "Check that SYS1.IMAGELIB is cataloged and available, and that the program passes IMGLIB the "
+      "DCB address it received when the library was opened. Correct the error and run the job "
+      "again."}},
+    {{"S271"},
+     {"During processing of a PGFIX, PGFREE, PGLOAD, PGOUT or PGANY request (SVC 113), the system "
+      "found an error in the virtual storage range or in the parameters, for example a range "
+      "outside the caller's address space or a PGFREE for pages that the task had not fixed. ",
+      kNA, "The system abnormally ends the program that issued the paging services request.",
+      "Check the start and end addresses of the range and the ECB address passed to the paging "
+      "services macro, and balance every PGFIX with a PGFREE for the same range. Correct the "
+      "program and run the job again."}},
+    {{"S278"},
+     {"During processing of a GETMAIN or FREEMAIN macro with the RU, RC, VRU or VRC operand (SVC "
+      "120), or of a STORAGE macro, the system found an error in the request, for example a "
+      "subpool that the caller may not use, a length of zero, or an area to be freed that was not "
+      "obtained. ",
+      kNA, kActEndsStorageIssuer,
+      "Check the subpool, the length and the address in the request against what the program "
+      "obtained earlier, and correct the code that built or overlaid them. Run the job again."}},
+    {{"S279"},
+     {"An error occurred during processing of supervisor call 121 (X'79'), which VSAM uses for "
+      "functions that need supervisor state, such as fixing and freeing pages of its control "
+      "blocks and buffers; the request passed to the SVC was not valid. ",
+      "Possible causes: the access method control block (ACB) or another VSAM control block passed "
+      "to the SVC was overlaid by the program; the request was made for an ACB that had already "
+      "been closed; the storage holding the VSAM control blocks was freed while requests were "
+      "still outstanding. ",
+      "The system abnormally ends the task that issued the VSAM request.",
+      "Check the program for instructions that store into the ACB, the RPL or the VSAM buffers, "
+      "and make sure no request is issued after the ACB is closed. Correct the program and run "
+      "the job again."}},
+    {{"S27B"},
+     {"During processing of a PURGEDQ macro (SVC 123), which purges the service request blocks "
+      "(SRBs) queued for a resource manager, the system found that the parameter list was not "
+      "valid or that the caller was not authorized to use PURGEDQ. ",
+      kNA, "The system abnormally ends the program that issued the PURGEDQ macro.",
+      "PURGEDQ must be issued in supervisor state or with a system key, and with a valid parameter "
+      "list. Correct the caller or its parameters and run the job again."}},
+    {{"S282"},
+     {"An error occurred during processing of a RACHECK macro or a RACROUTE REQUEST=AUTH request "
+      "(SVC 130): the parameter list contained values that are not valid, for example an "
+      "incorrect address for the entity name or the class name. ",
+      kNA, kActEndsRacfRequest,
+      "Check the RACHECK or RACROUTE parameter list, in particular the ENTITY, CLASS and ATTR "
+      "operands, and correct the program that built it. Run the job again."}},
+    {{"S283"},
+     {"An error occurred during processing of a RACINIT macro or a RACROUTE REQUEST=VERIFY request "
+      "(SVC 131), which creates or deletes the security environment (ACEE) of a user: the "
+      "parameter list or the ACEE address given was not valid. ",
+      kNA, kActEndsRacfRequest,
+      "Check the user ID, group and password fields and the ACEE address passed on the RACINIT or "
+      "RACROUTE REQUEST=VERIFY request, and correct the program. Run the job again."}},
+    {{"S285"},
+     {"An error occurred during processing of a RACDEF macro or a RACROUTE REQUEST=DEFINE request "
+      "(SVC 133), which defines, renames or deletes a RACF resource profile: the parameter list "
+      "was not valid for the request. ",
+      kNA, kActEndsRacfRequest, kNA}},
+    {{"S28A"},
+     {"During processing of a PGSER macro (SVC 138), the system found an error in the request, for "
+      "example a storage range that is not in the caller's address space, or a request to free "
+      "pages that were not fixed by the task. ",
+      kNA, "The system abnormally ends the program that issued the PGSER macro.",
+      "Check the start and end addresses, the ECB and the options passed on PGSER, and make every "
+      "FREE request match an earlier FIX of the same range. Correct the program and run the job "
+      "again."}},
+    {{"S2C2"},
+     {"A system component found an error while it served a request and ended the unit of work it "
+      "was running for. The component handles the failure itself: it records the error and, "
+      "where it can, retries or cleans up, so that the requester need not act. ",
+      kNA,
+      "The system writes a logrec error record for the failure, takes a dump if the component "
+      "asks for one, and continues with other work.",
+      kNone}},
+    {{"S2C6"},
+     {"The real storage manager, whose services include the IARSUBSP subspace service, found an "
+      "internal error while it processed a request and could not complete it; the error is in "
+      "the system's own processing rather than in the caller's parameters. ",
+      kNA,
+      "The system abnormally ends the program for which the storage management request was being "
+      "processed.",
+      kSystemErrorRerun}},
+    {{"S2F3"},
+     {"The job was running when the system failed or was re-IPLed. When the job entry subsystem "
+      "restarted, it found the job marked as in execution and, as the job could not be restarted "
+      "automatically, ended it with this code. ",
+      kNA, kNA,
+      "Find out whether the job left data sets incomplete when the system failed, clean them up "
+      "or restore them, and submit the job again. A job that may safely be restarted after a "
+      "system failure can ask for that through the restart options of the job entry subsystem."}},
+    {{"S2FB"},
+     {"The routine installed as supervisor call 251 (X'FB') ended the caller with an error of its "
+      "second class, as the leading digit 2 shows. The routine, which the system programmer can "
+      "identify from the SVC table, defines what that class of error means. ",
+      kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
+    {{"S2FC"},
+     {"The SVC routine that the installation placed under number 252 (X'FC') reported an error of "
+      "its second class while it processed a request. What the routine checks, and so the exact "
+      "cause, is defined by that routine rather than by MVS. ",
+      kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
+    {{"S300"},
+     {"During processing of an EXCP or EXCPVR request (SVC 0), the I/O supervisor found an error "
+      "in a control block used for the request, for example a data extent block (DEB) that did "
+      "not match the DCB, or an IOB whose fields were not valid for the device. ",
+      kNA,
+      "The system abnormally ends the task that issued the EXCP request; the channel program is "
+      "not started.",
+      "Check how the program builds the IOB and the channel program for EXCP, and that the DCB it "
+      "names is open. Correct the program and run the job again."}},
+    {{"S301"},
+     {"During processing of a WAIT or WAITR macro (SVC 1), the system found that the wait bit was "
+      "already on in an event control block (ECB) named by the macro: another WAIT was still "
+      "outstanding on the same ECB, and only one task may wait on an ECB at a time. ",
+      kNA, kEndsWaitIssuer, kEndsWaitIssuer}},
+    {{"S302"},
+     {"During processing of a POST macro (SVC 2), the system found an error in the event control "
+      "block or in a request made by an authorized caller, such as an incorrect ASCB address or "
+      "error routine address on a cross memory POST. ",
+      kNA, kActEndsPostRequester,
+      "Check the ECB address and, for a cross memory POST, the ASCB and error routine addresses "
+      "passed to the macro. Correct the program and run the job again."}},
+    {{"S305"},
+     {"During processing of a FREEMAIN macro (SVC 5), the system found that the area to be freed, "
+      "or part of it, had not been obtained by the task from the subpool named in the request, or "
+      "had already been freed. ",
+      kNA,
+      "The system abnormally ends the program that issued the FREEMAIN macro; none of the area is "
+      "released.",
+      "Free only storage that the same task obtained, with the same subpool, and free it once. Look "
+      "for a register that was changed between the GETMAIN and the FREEMAIN. Correct the program "
+      "and rerun the job."}},
+};
+
+constexpr TextRow kRows7[] = {
+    {{"S306"},
+     {"During processing of a LINK, XCTL, LOAD or DELETE request, the system found that the "
+      "request was not allowed in the caller's state, for example an unauthorized program asked "
+      "for a module to be loaded at an address of its choosing, or for a module that may only "
+      "come from an authorized library. A reason code in register 15 tells which check failed. ",
+      kNA, kActEndsContentsRequest,
+      "Use the reason code to find the failing check. If the program must use the restricted "
+      "function, run it from an APF-authorized library; otherwise remove the option from the "
+      "macro. Run the job again."}},
+    {{"S30A"},
+     {"During processing of a FREEMAIN macro with the R operand (SVC 10), the system found that "
+      "the storage to be freed was not wholly allocated to the task in the subpool given, or that "
+      "it overlapped an area that was already free. ",
+      kNA,
+      "The system abnormally ends the program that issued the R-form FREEMAIN macro; the storage "
+      "stays allocated.",
+      "Make sure registers 0 and 1 hold the length, the subpool and the address of an area that "
+      "the task obtained, and that the area is not freed twice. Correct the program and run the "
+      "job again."}},
+    {{"S30E"},
+     {"During processing of a SPIE macro (SVC 14), the system found an error in the program "
+      "interruption control area (PICA) named by the macro, or the address of a previous PICA "
+      "that the program asked to restore was not valid. ",
+      kNA, "The system abnormally ends the task that issued the SPIE macro.",
+      "Check the PICA that the program builds or restores, in particular the exit address and the "
+      "interruption mask, and make sure it was not overlaid. Correct the program and run the job "
+      "again."}},
+    {{"S312"},
+     {"During processing of a BLDL or FIND macro (SVC 18) for a partitioned data set, the system "
+      "encountered an error while it read or searched the directory. ",
+      "Possible causes: an I/O error on a directory block; a directory damaged, for example by a "
+      "program that wrote into the data set with a sequential DCB; a DCB or DEB that no longer "
+      "describes the partitioned data set the program opened. ",
+      "The system abnormally ends the program that issued the directory request.", kNA}},
+    {{"S313"},
+     {"During processing of an OPEN macro, an I/O error occurred while the system read a data set "
+      "control block (DSCB) from the volume table of contents (VTOC) of the direct access volume. "
+      "Message IEC144I gives the return code. ",
+      kNA, kNA,
+      "Run the job again. If the I/O error persists, have the VTOC of the volume checked, and ask "
+      "the system programmer to move or restore the data set."}},
+    {{"S314"},
+     {"During processing of a CLOSE macro, an I/O error occurred while the system read or wrote a "
+      "data set control block (DSCB) in the VTOC of a direct access volume to bring the "
+      "description of the data set up to date. Message IEC212I gives the return code. ",
+      kNA, kNA,
+      "Rerun the job; if the I/O error recurs on the same volume, have the VTOC checked. The data "
+      "set may not reflect the last output written, so check its contents before using it."}},
+    {{"S315"},
+     {"During processing of a STOW macro (SVC 21), an I/O error occurred while the system read or "
+      "wrote the directory of the partitioned data set, so the directory may not show the change "
+      "the program requested. ",
+      kNA, "The system abnormally ends the program that issued the STOW macro.",
+      "Run the job again; if the error recurs, the directory may be damaged and the data set "
+      "should be copied or restored. Check the member list afterwards with a directory "
+      "listing."}},
+    {{"S317"},
+     {"During processing of a CLOSE macro with TYPE=T (SVC 23), an I/O error occurred while the "
+      "system read or wrote the data set control block of a data set on a direct access "
+      "volume. ",
+      kNA, kNA,
+      "Run the job again. If the same I/O error occurs, ask the system programmer to check the "
+      "VTOC of the volume and, if needed, to restore the data set."}},
+    {{"S322"},
+     {"The job, the job step or a step of a cataloged procedure used more processor time than it "
+      "was allowed. The limit came from the TIME parameter of the JOB or EXEC statement, from the "
+      "default of the job class, or from an installation exit routine that set it. ",
+      "Possible causes: the TIME value on the JOB or EXEC statement is too small for the work; "
+      "the program is in a loop; the input is much larger than expected; the default of the job "
+      "class is lower than the job needs; the installation's IEFUTL exit declined to extend the "
+      "time. The limit may be the total for the job or the one for a single step. ",
+      "The system abnormally ends the job step. Later steps run only if their COND or IF "
+      "conditions allow it.",
+      "If the program is looping, correct it. Otherwise increase TIME on the JOB or EXEC "
+      "statement, or run the job in a class with a larger time limit, and submit it again. TIME=1440 "
+      "or TIME=NOLIMIT removes the limit for a step where the installation allows it."}},
+    {{"S328"},
+     {"During processing of an EXTRACT macro (SVC 40), the system found that the answer area or "
+      "the field list supplied by the program was not in storage that the program may change. ",
+      kNA, "The system abnormally ends the program that issued the EXTRACT macro.",
+      "Supply an answer area with one fullword for each field requested, in the program's own "
+      "storage, and check the TCB address in the macro. Correct the program and run the job "
+      "again."}},
+    {{"S32D"},
+     {"The overlay supervisor (SVC 45) could not load a segment of an overlay program: an I/O "
+      "error occurred while the segment was read, or the copy of the module in the program "
+      "library is damaged. ",
+      kNA,
+      "The system abnormally ends the task running the overlay program; the segment is not "
+      "loaded.",
+      "Run the job again. If the error recurs, link edit the overlay program into the library "
+      "again, or copy the library to another volume."}},
+    {{"S32E"},
+     {"During processing of a TTIMER macro or an STIMERM TEST or CANCEL request (SVC 46), the "
+      "system found an error: the request named a timer interval that did not exist, or the "
+      "parameter address was not valid. ",
+      kNA, "The system abnormally ends the program that issued the TTIMER macro.",
+      "Check the timer identifier and the parameter addresses passed to the macro, and cancel "
+      "only intervals that the task set and that have not already expired. Correct the program "
+      "and run the job again."}},
+    {{"S330"},
+     {"During processing of a DEQ macro, the system found an error that made it impossible to "
+      "release the resource, for example a DEQ issued on behalf of another task by a caller that "
+      "was not authorized to name that task. ",
+      kNA, kActEndsDeqIssuer,
+      "Check the TCB, QNAME, RNAME and scope operands of the DEQ macro against the matching ENQ, "
+      "and correct the program. Run the job again."}},
+    {{"S333"},
+     {"An error occurred during processing of an SDUMP or SDUMPX macro: the dump could not be "
+      "taken as the caller asked, because of an error in the caller's environment or in the "
+      "storage the request named. ",
+      "Register 15 holds a reason code. Possible causes: a storage list or subpool list named in "
+      "the macro was not in addressable storage; the caller was not authorized to request an SVC "
+      "dump; the caller held a lock or ran disabled when it issued the SVC form of the macro, "
+      "which it may not do. ",
+      "The system abnormally ends the program that issued the SDUMP macro; the dump is not "
+      "written.",
+      "Use the reason code to find the failing operand or condition, correct the SDUMP or SDUMPX "
+      "macro or the state in which it is issued, and run the job again."}},
+    {{"S335"},
+     {"During processing of a RELEX macro (SVC 53), the system found that the block named was not "
+      "held under exclusive control by the task, so there was nothing to release. ",
+      kNA, kNA,
+      "Release exclusive control only for a block that the task obtained with a READ macro "
+      "requesting exclusive control, and release it once. Correct the program and run the job "
+      "again."}},
+    {{"S337"},
+     {"An error occurred at end of volume (SVC 55): the end of an input data set was reached, but "
+      "the DCB gave no end-of-data routine (EODAD), or the program issued another read after the "
+      "end of the data had been reported. Message IEC026I gives the return code. ",
+      kNA, kNA,
+      "Code an EODAD routine address in the DCB, or in the DCB subparameters of the DD statement, "
+      "and make sure the program does not read again after end of data. If more data was expected, "
+      "check that the input data set is complete and that all of its volumes are named. Correct "
+      "the program and run the job again."}},
+    {{"S338"},
+     {"During processing of an ENQ or RESERVE macro, the system found that the request was not "
+      "allowed for the caller, for example an unauthorized program asking for a resource whose "
+      "queue name is reserved for authorized callers, or a RESERVE for a device that is not "
+      "allocated to the step. ",
+      kNA, kActEndsEnqIssuer,
+      "Check the queue name, the scope and the UCB address in the macro; a program that must "
+      "serialize restricted resources has to run authorized. Correct the program and rerun the "
+      "job."}},
+    {{"S339"},
+     {"During processing of a FREEDBUF macro (SVC 57), the system found that the buffer being "
+      "returned was already free or did not belong to the buffer pool of the DCB. ",
+      kNA, kNA,
+      "Return each dynamically obtained buffer to FREEDBUF only once, and with the DCB it came "
+      "from. Correct the program and run the job again."}},
+    {{"S33E"},
+     {"During processing of a DETACH macro, the system found that the subtask to be detached was "
+      "in a state that did not allow it, for example it was already being detached by another "
+      "request. ",
+      kNA, kActEndsDetachIssuer,
+      "Issue DETACH once for each subtask, after its end-of-task ECB shows that it ended, and "
+      "check the TCB address passed. Correct the program and run the job again."}},
+    {{"S33F"},
+     {"A CHKPT macro (SVC 63) could not complete: an error occurred while the system wrote the "
+      "checkpoint entry, for example an I/O error on the checkpoint data set, or the job was in a "
+      "condition that checkpoint does not support, such as a data set open in a way that cannot "
+      "be restored. ",
+      kNA, kActEndsCheckpointStep,
+      "Look at the IHJ messages issued with the failure, correct the checkpoint data set or the "
+      "condition they describe, and run the job again."}},
+    {{"S344"},
+     {"During processing of a SYNADAF macro, the system found that the DCB or the I/O block passed "
+      "in the registers did not describe a request that had failed, so the error message could "
+      "not be built. ",
+      kNA, kNA,
+      "Issue SYNADAF only from the SYNAD routine entered for the failing request, passing the DCB "
+      "or ACB and the registers the access method supplied. Correct the program and run the job "
+      "again."}},
+    {{"S351"},
+     {"During processing of a SETPRT macro, an error occurred while the system loaded an image "
+      "from SYS1.IMAGELIB into the printer, and retrying did not correct it. ",
+      kNA, kNA,
+      "Check that the image named exists in SYS1.IMAGELIB and suits the printer model, and try "
+      "another printer if the device may be at fault. Run the job again."}},
+    {{"S35F"},
+     {"During processing of a SYSEVENT macro, the system resources manager found that the caller "
+      "was not authorized to report the event it named, or was in a state in which that event "
+      "may not be reported. ",
+      kNA, kActEndsSyseventIssuer, kNA}},
+    {{"S36D"},
+     {"An error occurred during processing of supervisor call 109 (X'6D'), the extended SVC router "
+      "that passes control to routines selected by a code in register 15: the code did not name "
+      "a routine, or the routine it named found an error in the request. ",
+      kNA, "The system abnormally ends the task that issued the extended SVC request.", kNA}},
+    {{"S36F"},
+     {"An error was found during processing of supervisor call 111 (X'6F'): the request passed to "
+      "the SVC routine was not valid, or the routine could not complete it for the caller. ",
+      kNA, "The system abnormally ends the task that issued supervisor call 111.", kNA}},
+    {{"S378"},
+     {"During processing of a FREEMAIN macro or a STORAGE RELEASE request, the system found that "
+      "the storage to be released was not allocated to the caller in the subpool given: part or "
+      "all of the area was already free, or it belonged to a different subpool or key. Register "
+      "15 holds a reason code. ",
+      kNA, kActEndsStorageIssuer,
+      "Use the reason code to see which check failed. Release only storage that was obtained, with "
+      "the same subpool, key and length, and never release an area twice. Correct the program "
+      "and run the job again."}},
+    {{"S37A"},
+     {"An error occurred during processing of supervisor call 122 (X'7A'), one of the extended SVC "
+      "routers: the routine code passed in register 15 was not valid, or the routine it selected "
+      "found an error in the caller's request. ",
+      kNA, "The system abnormally ends the program that made the extended SVC request.",
+      "Check the value that the program or the macro expansion places in register 15 before the "
+      "SVC, and the parameters of the selected service. Correct the program and run the job "
+      "again."}},
+    {{"S37B"},
+     {"During processing of a PURGEDQ macro, the system found an error while it purged the service "
+      "request blocks of the resource manager named, for example an SRB queue that had been "
+      "damaged. ",
+      kNA,
+      "The system abnormally ends the program that issued PURGEDQ; some SRBs may not have been "
+      "purged.",
+      "Give the dump and the logrec record to the system programmer, and run the job again once "
+      "the cause has been found."}},
+    {{"S37D"},
+     {"During processing of an EVENTS macro (SVC 125), the system found that the event table named "
+      "had not been created by this task, or that an entry address given to be posted or waited "
+      "on was not in the table. ",
+      kNA,
+      "The system abnormally ends the task that issued the EVENTS macro; the event table is not "
+      "changed.",
+      "Use the table address returned by EVENTS ENTRIES=n, and pass only ECB addresses that belong "
+      "to that table. Correct the program and run the job again."}},
+    {{"S382"},
+     {"During RACHECK or RACROUTE REQUEST=AUTH processing, the installation exit routine ICHRCX01 "
+      "or ICHRCX02 returned a return code that RACF does not accept. ",
+      kNA, kActEndsRacfRequest,
+      "Have the system programmer correct the RACHECK preprocessing or postprocessing exit "
+      "(ICHRCX01 or ICHRCX02) so that it returns only the codes RACF defines. Run the job again "
+      "after the exit is fixed."}},
+    {{"S383"},
+     {"During RACINIT or RACROUTE REQUEST=VERIFY processing, the installation exit routine "
+      "ICHRIX01 or ICHRIX02 returned a return code that is not valid. ",
+      kNA, kActEndsRacfRequest,
+      "The RACINIT exit ICHRIX01 or ICHRIX02 must be corrected to return a valid code; tell the "
+      "system programmer. The user cannot sign on or run work under that identity until it is "
+      "fixed."}},
+    {{"S385"},
+     {"During RACDEF or RACROUTE REQUEST=DEFINE processing, the installation exit routine "
+      "ICHRDX01 or ICHRDX02 returned a return code that RACF does not accept. ",
+      kNA, kActEndsRacfRequest,
+      "Report the failure to the system programmer, who should correct the RACDEF exit ICHRDX01 "
+      "or ICHRDX02. Define, rename or delete the profile again after the exit is fixed."}},
+    {{"S3C2"},
+     {"A system component ended the work it was doing for a requester after it found an error in "
+      "its own processing. The component recovers on its own; the record it leaves serves the "
+      "system programmer if the failure repeats. ",
+      kNA,
+      "The system records the error in the logrec data set and ends the unit of work that was in "
+      "error; system processing continues.",
+      kNone}},
+    {{"S3C4"},
+     {"A system service found an internal error while it processed a request and could not "
+      "complete it; the error lies in system code or in system control blocks rather than in the "
+      "parameters of the requester. ",
+      kNA,
+      "The system abnormally ends the task for which the service was working and writes a logrec "
+      "error record.",
+      kSystemErrorRerun}},
+    {{"S3C5"},
+     {"A system service ended the requester because it found an error in the request or in its "
+      "own processing; where the service supplies one, a reason code in register 15 and in the "
+      "dump identifies the check that failed. ",
+      kNA, kNA, kNA}},
+    {{"S3C6"}, {"An error occurred during IARSUBSP macro processing", kNA, kNA, kNA}},
+    {{"S3C7"},
+     {"A system service ended the requesting task after an internal check failed during its "
+      "processing; the failure is recorded for the system programmer and does not point to an "
+      "error in the job's own program. ",
+      kNA, kNA, kSystemErrorRerun}},
+};
+
+constexpr TextRow kRows8[] = {
+    {{"S3FB"},
+     {"The routine installed as supervisor call 251 (X'FB') ended the caller with an error of its "
+      "third class. As with the other codes of this SVC number, the routine in that slot of the "
+      "SVC table, not MVS, defines the condition.",
+      kNA, kActEndsUserSvcCaller, kNA}},
+    {{"S3FC"},
+     {"The installation or product routine that serves supervisor call 252 (X'FC') reported an "
+      "error of its third class, shown by the leading digit 3; that routine defines which check "
+      "failed.",
+      kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
+    {{"S400"},
+     {"During processing of an EXCP or EXCPVR request, the system found that the data extent block "
+      "(DEB) or the DCB named by the IOB was not valid: the DEB was not on the task's chain of "
+      "DEBs or did not point back to the DCB, often because the data set had been closed or the "
+      "control blocks had been overlaid.",
+      kNA, "The system abnormally ends the task that issued the EXCP request.",
+      "Issue EXCP only for a DCB that is open, and check that the IOB points to it and that "
+      "neither block was overwritten. Wait on the ECB of every request before the data set is "
+      "closed. Correct the program and run the job again."}},
+    {{"S401"},
+     {"During processing of a WAIT or WAITR macro, the system found that the caller was in a state "
+      "from which it may not wait.",
+      "Possible causes: the program issued the SVC form of WAIT while it held a lock or ran "
+      "disabled; it was in cross memory mode, with a primary address space other than its home "
+      "address space; it ran as a service request block (SRB) routine, which must suspend itself "
+      "by other means than WAIT. ",
+      "The system abnormally ends the program that issued the WAIT macro and does not place the "
+      "task in a wait.",
+      "Issue WAIT only in task mode, enabled and without locks, with the primary and home address "
+      "spaces the same; an SRB routine must use the SUSPEND service instead. Correct the program "
+      "and run the job again."}},
+    {{"S402"},
+     {"During processing of a POST macro with the cross memory operands, the system found that the "
+      "target address space named by the ASCB address was not valid or had ended.",
+      kNA, kActEndsPostRequester,
+      "Check the ASCB address used for the cross memory POST and make sure the target address "
+      "space is still active when the POST is issued. Correct the program and run the job "
+      "again."}},
+    {{"S406"},
+     {"During processing of a LINK, XCTL, LOAD or ATTACH request, the system found an error in the "
+      "attributes of the module it fetched, for example an entry point that lies outside the "
+      "module or an addressing mode that the request cannot give control in.",
+      kNA, kNA,
+      "Check the entry point and the AMODE and RMODE of the module in the binder listing, and link "
+      "edit it again with correct attributes. Run the job again."}},
+    {{"S40A"},
+     {"During processing of a GETMAIN or FREEMAIN macro with the R operand, the system found an "
+      "error in the request that the earlier checks did not catch, for example a subpool that "
+      "cannot be freed as a whole, or a subpool owned by another task.",
+      kNA,
+      "The system abnormally ends the program that issued the R-form request; its storage is not "
+      "changed.",
+      "Check the subpool number in register 0 and whether this task may obtain or free that "
+      "subpool, and correct the program. Run the job again."}},
+    {{"S40D"},
+     {"While the system was ending a task abnormally, a further error occurred in the termination "
+      "processing itself, and the system could not complete the normal clean-up of the task.",
+      kNA,
+      "The system ends the task and its subtasks without further recovery processing and writes a "
+      "logrec record for the termination failure.",
+      kNA}},
+    {{"S413"},
+     {"An error occurred during processing of an OPEN macro because of the volume: no volume "
+      "serial number was given for an input data set on tape or direct access, the volume could "
+      "not be mounted on the device allocated, or an I/O error occurred while the label was read. "
+      "Message IEC145I gives a return code that identifies which.",
+      kNA, kNA,
+      "Check the VOL=SER and UNIT parameters of the DD statement, or the catalog entry, and make "
+      "sure the volume is available and can be mounted on the device type allocated. For a tape, "
+      "check that the drive supports the recording format of the volume. Correct the JCL and run "
+      "the job again."}},
+    {{"S414"},
+     {"An error occurred during processing of a CLOSE macro for a data set on a direct access "
+      "device: an I/O error occurred while the system wrote the updated data set control block, "
+      "or the DSCB could not be found. The message issued with the code gives the return code.",
+      kNA, kNA,
+      "Check the messages issued with the code. Rerun the job; if the I/O error recurs, ask the "
+      "system programmer to check the volume, and verify the data set before relying on its "
+      "contents."}},
+    {{"S417"},
+     {"An error occurred during processing of a CLOSE TYPE=T macro for a data set on a direct "
+      "access volume: the system could not update the data set control block with the extents of "
+      "the data set.",
+      kNA, kNA,
+      "Run the job again; if the error recurs, ask the system programmer to examine the VTOC of "
+      "the volume. Check the data set contents before they are used again."}},
+    {{"S422"},
+     {"The system ended the job because it could not be run as submitted: it needed more of a "
+      "scheduler resource than the system allows, such as more job steps or DD statements than "
+      "the limit. A reason code identifies the condition.",
+      kNA, "The system ends the job and issues a message describing the limit that was exceeded.",
+      "Split the job into smaller jobs, or reduce the number of steps or DD statements in the "
+      "failing step, and submit it again. The message issued with the code names the limit, so "
+      "the job can be cut down to fit it."}},
+    {{"S42A"},
+     {"During processing of an ATTACH or ATTACHX macro, the system found that the options "
+      "requested were not allowed for the caller, or that the environment of the subtask could "
+      "not be set up.",
+      "Possible causes: an unauthorized program requested an option reserved for authorized "
+      "callers, such as a different protection key, job step task status or a supervisor-state "
+      "subtask; the parameter list was built for a level of the macro the system does not "
+      "support; the ATTACH was issued in cross memory mode or from an SRB. Register 15 contains a "
+      "reason code. ",
+      "The system abnormally ends the program that issued the ATTACH macro; no subtask is "
+      "attached.",
+      "Use the reason code to find which option failed. Remove the options reserved for "
+      "authorized programs, or run the program authorized, and rerun the job."}},
+    {{"S42D"},
+     {"The overlay supervisor found that a segment it was asked to load had a length or a load "
+      "address that did not fit the region or the overlay structure recorded for the program.",
+      kNA, "The system abnormally ends the task of the overlay program.",
+      "Link edit the overlay program again and check its structure in the binder listing. If the "
+      "region is too small for the longest path, enlarge it, then run the job again."}},
+    {{"S430"},
+     {"During processing of a DEQ macro, the system found an error in the release of a resource "
+      "held through a RESERVE, for example a UCB address that did not match the device that was "
+      "reserved.",
+      kNA, kActEndsDeqIssuer,
+      "Check that the DEQ for a reserved resource names the same device (UCB) as the RESERVE, and "
+      "correct the program. Run the job again."}},
+    {{"S433"},
+     {"An SVC dump requested by SDUMP or SDUMPX could not be completed because of an error during "
+      "dump processing, such as an I/O error on the dump data set or a failure while the "
+      "requested storage was being captured.",
+      kNA,
+      "The system abnormally ends the program that requested the dump; part of the dump may have "
+      "been written.",
+      "Give the messages about the dump and the logrec record to the system programmer, who should "
+      "check the SYS1.DUMPnn data sets or the automatic allocation of dump data sets. Run the job "
+      "again if the dump is needed."}},
+    {{"S435"},
+     {"During processing of a RELEX macro, the system found that the DECB or the block reference "
+      "passed did not correspond to a request of the issuing task.",
+      kNA, kNA,
+      "Pass RELEX the block reference from the READ that obtained exclusive control, and check "
+      "that the DECB was not reused in between. Correct the program and rerun the job."}},
+    {{"S437"},
+     {"An error occurred at end of volume: the system could not switch the data set to its next "
+      "volume or extent, for example because an I/O error occurred or the next volume could not "
+      "be mounted.",
+      kNA, kNA,
+      "Check the messages issued with the code for the volume and device involved, and make sure "
+      "the volumes named on the DD statement are available. Run the job again, on another device "
+      "if an I/O error was reported."}},
+    {{"S438"},
+     {"During processing of an ENQ or RESERVE macro, the system could not build the control "
+      "blocks needed to queue the request, because a limit on outstanding requests was reached or "
+      "the storage for them could not be obtained.",
+      kNA, kActEndsEnqIssuer,
+      "Release resources the program no longer needs before asking for new ones, and check for a "
+      "loop that issues ENQ repeatedly. If the program really needs many resources, ask the "
+      "system programmer about the limits. Run the job again."}},
+    {{"S43E"},
+     {"During processing of a DETACH macro, the system found that the task tried to detach itself "
+      "or a task above it in the task tree, which DETACH does not allow.",
+      kNA, kActEndsDetachIssuer,
+      "Detach only subtasks that the issuing task attached, never the task itself or a task above "
+      "it. Correct the program and run the job again."}},
+    {{"S43F"},
+     {"During a checkpoint restart, the system could not restore the job from the checkpoint "
+      "entry: the entry was incomplete, or the data sets or volumes it needs were not available "
+      "as they were at the checkpoint.",
+      kNA, kActEndsCheckpointStep,
+      "Make the data sets and volumes named in the checkpoint available as they were when it was "
+      "taken, or restart from an earlier checkpoint or from the beginning of the step. The IHJ "
+      "messages of the restart name the data set or volume that could not be restored."}},
+    {{"S444"},
+     {"During processing of a SYNADAF macro, the system could not obtain the storage it needed to "
+      "build the error message and the save area for the caller.",
+      kNA, kNA,
+      "Increase the region size of the step so that SYNADAF can obtain its work area, and check "
+      "that the SYNAD routine does not issue SYNADAF repeatedly without SYNADRLS. Run the job "
+      "again."}},
+    {{"S451"},
+     {"During processing of a SETPRT macro, the system found that the printer could not accept the "
+      "image or the options requested, for example a forms control buffer image that does not "
+      "suit the printer model.",
+      kNA, kNA,
+      "Choose UCS and FCB images that belong to the printer model in use, or direct the output to "
+      "a printer that supports them. Correct the request and run the job again."}},
+    {{"S453"},
+     {"During processing of an SMF record-writing request, the system found that the record passed "
+      "was longer than SMF allows, or that its header did not describe a valid record type.",
+      kNA, "The system abnormally ends the program that asked SMF to write the record.",
+      "Check the record descriptor word and the header of the SMF record that the program builds, "
+      "in particular the length and the record type, and correct the program. Run the job "
+      "again."}},
+    {{"S45F"},
+     {"During processing of a SYSEVENT macro, an error occurred in the system resources manager "
+      "routine that handles the event, and the request could not be completed.",
+      kNA, kActEndsSyseventIssuer, kNA}},
+    {{"S46D"},
+     {"During processing of an extended SVC router request (SVC 109), the system found that the "
+      "caller was not authorized for the routine selected by the code in register 15.",
+      kNA, "The system abnormally ends the program that issued SVC 109.",
+      "Run the program from an APF-authorized library if it must use the service, or remove the "
+      "request. Correct the program and run the job again."}},
+    {{"S478"},
+     {"During processing of a GETMAIN, FREEMAIN or STORAGE request of the RU, VRU, RC or VRC kind, "
+      "the system found that the request conflicted with the caller's state, for example storage "
+      "asked for in a key or a subpool that requires authorization. Register 15 holds a reason "
+      "code.",
+      kNA, kActEndsStorageIssuer,
+      "Find the failing check from the reason code. An unauthorized program may use only the "
+      "problem-state subpools and its own key; correct the request and run the job again."}},
+    {{"S47A"},
+     {"During processing of an extended SVC router request through SVC 122, the service selected "
+      "found that the caller was not authorized for it or was in the wrong mode.",
+      kNA, "The system abnormally ends the program that issued SVC 122.",
+      "Check that the caller runs with the authorization and the addressing mode that the service "
+      "needs, and correct the program. Run the job again."}},
+    {{"S47B"},
+     {"During processing of a PURGEDQ macro, the system found that the address space or the "
+      "resource manager named in the request was not valid.",
+      kNA, "The system abnormally ends the program that issued PURGEDQ.",
+      "Check the ASID and the resource manager fields of the PURGEDQ parameter list, and correct "
+      "the caller. Run the job again."}},
+    {{"S47D"},
+     {"During processing of an EVENTS macro, the system found that the event table was being used "
+      "by another task, or that a task tried to wait on an event table that it had not created.",
+      kNA,
+      "The system abnormally ends the program that issued EVENTS; the table is left as it was.",
+      "Let only the task that created an event table wait on it, and delete the table once. "
+      "Correct the program and run the job again."}},
+    {{"S482"},
+     {"An error occurred during processing of a RACHECK or RACROUTE REQUEST=AUTH request made with "
+      "an in-storage profile: the profile passed by the caller was not one that RACF could use.",
+      kNA, kActEndsRacfRequest,
+      "Check the in-storage profile address (PROFILE operand) passed to RACHECK and make sure it "
+      "came from RACLIST or RACROUTE REQUEST=LIST. Correct the program and run the job again."}},
+    {{"S483"},
+     {"An error occurred during RACINIT or RACROUTE REQUEST=VERIFY processing: the ACEE passed for "
+      "deletion was not valid, or the request failed while RACF built or freed the security "
+      "environment of the user.",
+      kNA, kNA,
+      "Check that the ACEE address passed with ENVIR=DELETE is one created by an earlier RACINIT, "
+      "and that it was not overlaid. Correct the program and run the job again."}},
+    {{"S485"},
+     {"An error occurred during RACDEF or RACROUTE REQUEST=DEFINE processing: the request named a "
+      "resource or options that RACF could not process for the caller, such as a new name for a "
+      "rename that is not valid.",
+      kNA, kActEndsRacfRequest,
+      "Check the ENTITY, NEWNAME and TYPE operands of the RACDEF or RACROUTE request, and correct "
+      "the program. Run the job again."}},
+    {{"S4C5"},
+     {"An error occurred during processing of a system service request, and the service ended the "
+      "caller without further recovery; the reason code given with the abend, if any, tells the "
+      "system programmer which check failed.",
+      kNA, kNA, kNA}},
+    {{"S4C6"},
+     {"The real storage manager found an internal error while it processed a subspace or storage "
+      "service request for the task, and could not complete the request.",
+      kNA,
+      "The system abnormally ends the task for which the storage service was being performed and "
+      "records the error in the logrec data set.",
+      kSystemErrorRerun}},
+    {{"S4C7"},
+     {"A system service found an error in the request or in its own control blocks while it "
+      "worked for the task, and ended the task rather than risk damage to other work.",
+      kNA, "The system ends the task that made the request and writes a logrec error record.",
+      kNA}},
+    {{"S4FB"},
+     {"The routine installed as supervisor call 251 (X'FB') reported an error of its fourth class, "
+      "shown by the leading digit 4. The condition is defined by that routine, which the system "
+      "programmer can identify from the SVC table.",
+      kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
+    {{"S4FC"},
+     {"Supervisor call 252 (X'FC'), a number that MVS leaves to installation and product SVC "
+      "routines, ended the caller with an error of its fourth class; the routine installed there "
+      "defines its meaning.",
+      kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
+    {{"S500"},
+     {"An error occurred during processing of an EXCP or EXCPVR request that the I/O supervisor "
+      "could not correct, and the request was ended.",
+      "Possible causes: an appendage routine supplied by the program returned to a wrong address "
+      "or changed the IOB; the channel program or its data areas were freed or overlaid while the "
+      "I/O was still active; the program closed the data set or freed the DEB with I/O "
+      "outstanding. ",
+      "The system abnormally ends the task that owns the I/O request.",
+      "Wait for every EXCP to complete before closing the data set or freeing its buffers, and "
+      "check any appendage routines the program supplies. Correct the program and run the job "
+      "again."}},
+    {{"S502"},
+     {"During processing of a POST macro, the system found that the ECB to be posted was in "
+      "storage that had been freed, or in an address space that the caller could not reach.",
+      kNA, kActEndsPostRequester,
+      "Keep ECBs in storage that stays allocated until both the POST and the WAIT are complete, "
+      "and check the ECB address passed. Correct the program and run the job again."}},
+    {{"S504"},
+     {"During processing of a GETMAIN macro (SVC 4), the system found that an operand of the "
+      "request was not valid for the caller, such as a subpool or a location option (LOC) that "
+      "the caller may not use.",
+      kNA,
+      "The system abnormally ends the program that issued the GETMAIN macro; the storage is not "
+      "obtained.",
+      "Check the subpool and LOC operands of the GETMAIN macro and correct the program. Run the "
+      "job again."}},
+    {{"S505"},
+     {"During processing of a FREEMAIN macro (SVC 5), the system found an error in the request "
+      "that kept it from releasing the storage.",
+      "Possible causes: the area named was not obtained by the task or was already freed; the "
+      "subpool given is not the one the storage came from; the length passed is larger than the "
+      "area obtained; the list form of the macro was overlaid. Register 15 holds a reason code "
+      "that identifies the error. ",
+      "The system abnormally ends the program that issued the FREEMAIN macro; the area stays "
+      "allocated.",
+      "Use the reason code to find the bad operand, correct the FREEMAIN macro or the code that "
+      "overlaid its operands, and run the job again."}},
+};
+
+}  // namespace
+
+std::span<const TextRow> mvspr6Table() { return kRows6; }
+std::span<const TextRow> mvspr7Table() { return kRows7; }
+std::span<const TextRow> mvspr8Table() { return kRows8; }
+
+}  // namespace quenmar::catalog::mvs
