@@ -6,7 +6,6 @@
 
 namespace quenmar::catalog::db2 {
 
-std::span<const NumberRow> sqlErrorEntriesFrom530() { return {}; }
 std::span<const NumberRow> db2pro1Table() { return {}; }
 std::span<const NumberRow> db2pro2Table() { return {}; }
 
