@@ -285,7 +285,7 @@ constexpr TextRow kRows[] = {
       "Test the indicator variable of every arithmetic result and decide how rows with a failed expression are handled. To avoid the error, protect divisors with a CASE expression, make sure the values fit the precision of the result, or cast to a data type with a larger range, such as DECIMAL or FLOAT. A single unexpected value in the data is often the cause."}},
     {{"+806"},
      {"BIND ISOLATION LEVEL RR CONFLICTS WITH TABLESPACE LOCKSIZE PAGE OR LOCKSIZE ROW AND LOCKMAX 0",
-      "The plan or package was bound with isolation level RR, but one of the table spaces it accesses is defined with LOCKSIZE PAGE or LOCKSIZE ROW together with LOCKMAX 0, so that its locks are never escalated. Repeatable read cannot be guaranteed with that definition alone. ",
+      "The plan or package was bound with isolation level RR, but one of the table spaces it accesses is defined with LOCKSIZE PAGE or LOCKSIZE ROW together with LOCKMAX 0, which forbids lock escalation. DB2 does not combine repeatable read with page or row locks that can never be escalated on that table space. ",
       "The plan or package is bound, and the table space is locked as a whole when accessed, to keep the reads repeatable.",
       "If locking the entire table space is not acceptable, bind with a different isolation level, or change the LOCKSIZE or LOCKMAX definition of the table space."}},
     {{"+807"},

@@ -100,14 +100,16 @@ constexpr TextRow kRows[] = {
       "Correct the program if it built the request; if a system module issued the SVC, report "
       "the dump to the system programmer."}},
     {{"S053", "053"},
-     {"An error occurred while the system processed a SYNADAF or SYNADRLS macro. SYNADAF "
-      "analyzes an I/O error for a SYNAD routine and builds a message describing it; SYNADRLS "
-      "frees the message buffer and save area SYNADAF obtained. The registers or control blocks "
-      "passed with the macro were not valid.",
-      "SYNADAF -> the ACSMETH operand did not match the access method of the data set, the "
-      "registers did not hold the DCB and status information the SYNAD routine received, or the "
-      "DECB or IOB they point to had been overlaid. SYNADRLS -> it was issued without a "
-      "preceding SYNADAF, or after the save area chain built by SYNADAF had been changed. ",
+     {"An error occurred during processing of supervisor call 83 (X'53'), the entry through "
+      "which the SMFWTM macro hands a record to the system management facilities (SMF) to be "
+      "written to the SMF data sets. The SVC routine could not accept the request in the form "
+      "its caller passed it.",
+      "Caller -> SMFWTM serves authorized programs, and the issuer was neither APF-authorized, "
+      "nor in supervisor state, nor running with a system key. Record -> register 1 did not "
+      "address a record in storage the caller can reference, or the length in the record "
+      "descriptor word was zero, shorter than the SMF record header or above the largest record "
+      "SMF writes. Overlay -> the record or the registers loaded by the macro expansion were "
+      "changed before the SVC ran. ",
       kNA, kNA}},
     {{"S054", "054"},
      {"An error was found in a graphics request issued through supervisor call 84 (X'54'). SVC "
@@ -146,13 +148,13 @@ constexpr TextRow kRows[] = {
       "correctly built list with an entry count, and do not change or free that storage before "
       "the macro completes. Correct the program and run it again. "}},
     {{"S058", "058"},
-     {"An error occurred while supervisor call 88 (X'58') was processing a TRANSMIT request or "
-      "one of the related requests it serves. The parameter list or the buffer it described "
-      "failed the routine's checks, or the routine failed while moving the data.",
-      "Parameter list -> register 1 did not point to a list in the caller's storage, or the list "
-      "held a zero or negative length. Buffer -> the data area named in the list extended into "
-      "storage the caller cannot access. Routine failure -> the checks were passed but the SVC "
-      "routine itself ended abnormally; the logrec record names the module. ",
+     {"An error occurred during processing of supervisor call 88 (X'58'). The SVC routine "
+      "rejected the request after checking the registers and the parameter list it received, or "
+      "failed while carrying the request out.",
+      "Parameter list -> register 1 did not point to a list in the caller's storage, or a field "
+      "of the list held a value out of range. Storage -> an area named in the list extended into "
+      "storage the caller cannot access in its key. Routine failure -> the checks were passed "
+      "but the SVC routine itself ended abnormally; the logrec record names the module. ",
       "The system abnormally ends the program that issued the request and writes a logrec error "
       "record.",
       "Check the parameter list and the buffer addresses and lengths passed with the request, "
@@ -462,8 +464,8 @@ constexpr TextRow kRows[] = {
       "problem to the system programmer. "}},
     {{"S077", "077"},
      {"An error occurred during processing of a TESTAUTH macro (supervisor call 119, X'77'), "
-      "with which a system routine tests whether its caller is authorized by APF authorization, "
-      "key, supervisor state or authorization index. The operands passed in the registers were "
+      "with which a system routine tests whether its caller is authorized through APF "
+      "authorization, a system protection key or supervisor state. The operands passed in the registers were "
       "not valid.",
       "Function -> the registers did not request a valid combination of the checks (FCTN, STATE, "
       "KEY, RBLEVEL). RBLEVEL -> the request block level was not 1 or 2, or the request block "
