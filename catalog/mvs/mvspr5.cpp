@@ -43,7 +43,7 @@ constexpr std::string_view kActEndsRacfSvcCaller =
 
 // Codes whose service says little about the failure beyond its own dump.
 constexpr std::string_view kActEndsSvcRequester =
-    "The system abnormally ends the task for which the supervisor call ran, unless a recovery "
+    "The system abnormally ends the task for which the service was working, unless a recovery "
     "routine of the task retries.";
 constexpr std::string_view kRespKeepDumpForSysprog =
     "Check the registers and the parameter list the program passed to the service against what "
@@ -432,9 +432,10 @@ constexpr TextRow kRows[] = {
       "asks for one, and goes on processing.",
       kNone}},
     {{"S1C5"},
-     {"A system service found an error in the request it was processing or in its own work and "
-      "ended the requester; the reason code, where the service supplies one in register 15 and "
-      "in the dump title, names the check that failed. ",
+     {"System logger found an error it could not recover from while it served a request of the "
+      "task, such as a connect to a log stream or a write or read of its blocks, or while it "
+      "managed the log stream itself. The reason code in register 15 and in the dump title names "
+      "the logger module and the check that failed. ",
       kNA, kActEndsSvcRequester, kRespKeepDumpForSysprog}},
     {{"S1C6"},
      {"The real storage manager found an error while it processed a request for the caller, such "

@@ -34,16 +34,17 @@ constexpr std::string_view kActEndsStorageIssuer =
 constexpr std::string_view kActEndsRacfRequest =
     "The system abnormally ends the task that made the RACF request; the request is not completed "
     "and no security decision is returned to the caller.";
-// SVC numbers 200 to 255 belong to installation and product SVC routines,
-// so these codes say little beyond who to ask.
+// The FB codes come from JES3 and the FC codes from whatever routine sits in SVC slot 252;
+// either way the code alone says little beyond who to ask.
 constexpr std::string_view kActEndsUserSvcCaller =
-    "The system abnormally ends the task that issued the supervisor call, unless a recovery "
-    "routine of the caller retries. A dump is written when the step has a SYSUDUMP, SYSABEND or "
-    "SYSMDUMP DD statement. ";
+    "The system abnormally ends the task for which the failing routine was working, unless a "
+    "recovery routine of that task retries. A dump is written when the step has a SYSUDUMP, "
+    "SYSABEND or SYSMDUMP DD statement. ";
 constexpr std::string_view kRespIdentifyUserSvc =
-    "Ask the system programmer which routine is installed under this SVC number in the SVC table "
-    "and what it means by this completion code. Correct the request the program makes to that "
-    "routine, or report the failure to the routine's owner, and run the job again. ";
+    "Read the messages issued with the code in the job log and the system log. If they do not "
+    "show the cause, ask the system programmer which component or routine issues this code on "
+    "the system and what it means there; correct the request the program makes, or report the "
+    "failure to the owner of the routine, and run the job again. ";
 
 constexpr TextRow kRows6[] = {
     {{"S1C7"},
@@ -58,15 +59,15 @@ constexpr TextRow kRows6[] = {
       "condition this code reports is defined by the routine installed under that number. ",
       kNA, kNA, kNA}},
     {{"S1FB"},
-     {"An error was detected during processing of supervisor call 251 (X'FB'), one of the SVC "
-      "numbers that MVS leaves to installation-written and product SVC routines; the routine in "
-      "that slot of the SVC table decides what the error means and when it is issued. ",
+     {"A JES3 routine that serves the job found an error in the request it was handling or in "
+      "the JES3 data it used, and ended the task with this code. Any messages with the IAT "
+      "prefix that JES3 wrote to the job log or the console give more detail. ",
       kNA, kNA, kNA}},
     {{"S1FC"},
      {"An error was detected during processing of supervisor call 252 (X'FC'), which lies in the "
       "range of SVC numbers 200 to 255 that MVS leaves to installation and product SVC routines. "
       "The failing check is the one defined by the routine that the installation placed under "
-      "that number; the first class of its errors is reported with the leading digit 1. ",
+      "that number; the leading digit 1 only separates this error from the others it reports. ",
       kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
     {{"S200"},
      {"During processing of an EXCP or EXCPVR request (SVC 0), the system found that a control "
@@ -492,14 +493,14 @@ constexpr TextRow kRows6[] = {
       "or restore them, and submit the job again. A job that may safely be restarted after a "
       "system failure can ask for that through the restart options of the job entry subsystem."}},
     {{"S2FB"},
-     {"The routine installed as supervisor call 251 (X'FB') ended the caller with an error of its "
-      "second class, as the leading digit 2 shows. The routine, which the system programmer can "
-      "identify from the SVC table, defines what that class of error means. ",
+     {"JES3 ended the task after one of its routines working for the job, for example one that "
+      "handles a subsystem request in the job's own address space, found a request or a JES3 "
+      "control block it could not use. IAT messages issued with the code describe the problem. ",
       kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
     {{"S2FC"},
-     {"The SVC routine that the installation placed under number 252 (X'FC') reported an error of "
-      "its second class while it processed a request. What the routine checks, and so the exact "
-      "cause, is defined by that routine rather than by MVS. ",
+     {"The SVC routine that the installation placed under number 252 (X'FC') ended the caller "
+      "with the code whose leading digit is 2, one of those it may issue. What the routine "
+      "checks, and so the exact cause, is defined by that routine rather than by MVS. ",
       kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
     {{"S300"},
      {"During processing of an EXCP or EXCPVR request (SVC 0), the I/O supervisor found an error "
@@ -579,7 +580,8 @@ constexpr TextRow kRows7[] = {
     {{"S314"},
      {"During processing of a CLOSE macro, an I/O error occurred while the system read or wrote a "
       "data set control block (DSCB) in the VTOC of a direct access volume to bring the "
-      "description of the data set up to date. Message IEC212I gives the return code. ",
+      "description of the data set up to date. The message issued with the code gives the return "
+      "code. ",
       kNA, kNA,
       "Rerun the job; if the I/O error recurs on the same volume, have the VTOC checked. The data "
       "set may not reflect the last output written, so check its contents before using it."}},
@@ -814,13 +816,13 @@ constexpr TextRow kRows7[] = {
 
 constexpr TextRow kRows8[] = {
     {{"S3FB"},
-     {"The routine installed as supervisor call 251 (X'FB') ended the caller with an error of its "
-      "third class. As with the other codes of this SVC number, the routine in that slot of the "
-      "SVC table, not MVS, defines the condition.",
+     {"JES3 found an error while it performed a service for the job and ended the task with "
+      "this code. Read it together with the IAT messages that JES3 wrote to the job log or the "
+      "console, which describe the failing function.",
       kNA, kActEndsUserSvcCaller, kNA}},
     {{"S3FC"},
-     {"The installation or product routine that serves supervisor call 252 (X'FC') reported an "
-      "error of its third class, shown by the leading digit 3; that routine defines which check "
+     {"The installation or product routine that serves supervisor call 252 (X'FC') ended the "
+      "caller with the code whose leading digit is 3; only that routine defines which check "
       "failed.",
       kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
     {{"S400"},
@@ -852,12 +854,14 @@ constexpr TextRow kRows8[] = {
       "space is still active when the POST is issued. Correct the program and run the job "
       "again."}},
     {{"S406"},
-     {"During processing of a LINK, XCTL, LOAD or ATTACH request, the system found an error in the "
-      "attributes of the module it fetched, for example an entry point that lies outside the "
-      "module or an addressing mode that the request cannot give control in.",
+     {"During processing of a LINK, XCTL, LOAD or ATTACH request, the system found that the "
+      "attributes of the module did not allow the request, for example a LINK, XCTL or ATTACH "
+      "naming a module link-edited as only loadable (OL), or an entry point or addressing mode in "
+      "which the request cannot give control.",
       kNA, kNA,
-      "Check the entry point and the AMODE and RMODE of the module in the binder listing, and link "
-      "edit it again with correct attributes. Run the job again."}},
+      "Check the attributes of the module in the binder listing: OL, the entry point, AMODE and "
+      "RMODE. Bring an only-loadable module in with LOAD, or link edit it again with attributes "
+      "that suit the request. Run the job again."}},
     {{"S40A"},
      {"During processing of a GETMAIN or FREEMAIN macro with the R operand, the system found an "
       "error in the request that the earlier checks did not catch, for example a subpool that "
@@ -1058,9 +1062,9 @@ constexpr TextRow kRows8[] = {
       "Check the ENTITY, NEWNAME and TYPE operands of the RACDEF or RACROUTE request, and correct "
       "the program. Run the job again."}},
     {{"S4C5"},
-     {"An error occurred during processing of a system service request, and the service ended the "
-      "caller without further recovery; the reason code given with the abend, if any, tells the "
-      "system programmer which check failed.",
+     {"TCP/IP found an error that it could not recover from, either in a request it was serving "
+      "for the task or in its own processing, and ended the work; the reason code given with the "
+      "abend identifies the TCP/IP module and the condition.",
       kNA, kNA, kNA}},
     {{"S4C6"},
      {"The real storage manager found an internal error while it processed a subspace or storage "
@@ -1075,14 +1079,14 @@ constexpr TextRow kRows8[] = {
       kNA, "The system ends the task that made the request and writes a logrec error record.",
       kNA}},
     {{"S4FB"},
-     {"The routine installed as supervisor call 251 (X'FB') reported an error of its fourth class, "
-      "shown by the leading digit 4. The condition is defined by that routine, which the system "
-      "programmer can identify from the SVC table.",
+     {"A JES3 function working for the job, in the job's address space or on its behalf, found a "
+      "condition it could not handle and ended the task. IAT messages, where JES3 wrote them, "
+      "describe the failure; the dump shows which JES3 module was running.",
       kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
     {{"S4FC"},
      {"Supervisor call 252 (X'FC'), a number that MVS leaves to installation and product SVC "
-      "routines, ended the caller with an error of its fourth class; the routine installed there "
-      "defines its meaning.",
+      "routines, ended the caller with the code whose leading digit is 4; the routine installed "
+      "there defines its meaning.",
       kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
     {{"S500"},
      {"An error occurred during processing of an EXCP or EXCPVR request that the I/O supervisor "
