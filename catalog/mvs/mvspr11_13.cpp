@@ -9,40 +9,49 @@ constexpr std::string_view kActOverlayEnded =
     "The system abnormally ends the program that requested the overlay. An ABEND dump is "
     "taken if the job step provides a dump DD statement.";
 constexpr std::string_view kRespSubpoolCodes =
-    "04 -> No subpool with that number is defined.08 -> The program is not authorized for the "
-    "subpool it named.1C -> A request to free a whole subpool named one that cannot be freed that "
-    "way.20 -> The subpool belongs to another task, and the requester may not free storage in "
-    "it. Others -> Keep the dump. ";
+    "04, 08, 1C, 20 and the other reason codes -> Each names one way the request misused the "
+    "subpool; read it in register 15 or in message IEA705I.0 to 127 -> Subpools for problem "
+    "programs: any program may obtain and free storage in them.128 to 255 -> Subpools meant "
+    "for the system: most of them may be used only by programs in supervisor state or with a "
+    "key from 0 to 7. ";
 
 // RACF service breakdowns: the four texts are kept apart on purpose, they are
 // not one text shown four times.
 constexpr std::string_view kRespD82 =
-    "04 -> The parameter list passed to the RACF service is not valid; correct the macro "
-    "operands. 08 -> The caller is not authorized for an operand it specified; run the program "
-    "APF-authorized or remove the operand. 0C -> The service was called in an environment it does "
-    "not support; issue it in task mode, not in cross-memory mode or while holding a lock.";
+    "x82 -> RACHECK, SVC 130, reached through RACROUTE REQUEST=AUTH. x83 -> RACINIT, SVC "
+    "131, reached through RACROUTE REQUEST=VERIFY. x84 -> RACLIST, SVC 132, reached through "
+    "RACROUTE REQUEST=LIST. x85 -> RACDEF, SVC 133, reached through RACROUTE REQUEST=DEFINE. "
+    "Check the request of the service that ended the task against the reason code in "
+    "register 15, which RACF also shows in message ICH409I; correct the program, or give the "
+    "dump to the system programmer when system code made the call.";
 constexpr std::string_view kRespD83 =
-    "04 -> The parameter list passed to the RACF service is not valid; correct the macro "
-    "operands. 08 ->  The caller is not authorized for an operand it specified; run the program "
-    "APF-authorized or remove the operand. 0C -> The service was called in an environment it does "
-    "not support; issue it in task mode, not in cross-memory mode or while holding a lock.";
+    "x82 -> RACHECK, SVC 130, reached through RACROUTE REQUEST=AUTH. x83 ->  RACINIT, SVC "
+    "131, reached through RACROUTE REQUEST=VERIFY. x84 -> RACLIST, SVC 132, reached through "
+    "RACROUTE REQUEST=LIST. x85 -> RACDEF, SVC 133, reached through RACROUTE REQUEST=DEFINE. "
+    "Check the request of the service that ended the task against the reason code in "
+    "register 15, which RACF also shows in message ICH409I; correct the program, or give the "
+    "dump to the system programmer when system code made the call.";
 constexpr std::string_view kRespD84 =
-    "04 -> The parameter list passed to the RACF service is not valid; Correct the macro "
-    "operands. 08 -> The caller is not authorized for an operand it specified; run the program "
-    "APF-authorized or remove the operand. 0C -> The service was called in an environment it does "
-    "not support; issue it in task mode, not in cross-memory mode or while holding a lock. ";
+    "x82 -> RACHECK, SVC 130, reached through RACROUTE REQUEST=AUTH. x83 -> RACINIT, SVC "
+    "131, reached through RACROUTE REQUEST=VERIFY. x84 -> RACLIST, SVC 132, reached through "
+    "RACROUTE REQUEST=LIST. x85 -> RACDEF, SVC 133, reached through RACROUTE REQUEST=DEFINE. "
+    "Check the request of the service that ended the task against the reason code in "
+    "register 15, which RACF also shows in message ICH409I; Correct the program, or give the "
+    "dump to the system programmer when system code made the call. ";
 constexpr std::string_view kRespD85 =
-    "04 -> The parameter list passed to the RACF service is not valid; correct the macro "
-    "operands.08 -> The caller is not authorized for an operand it specified; run the program "
-    "APF-authorized or remove the operand. 0C -> The service was called in an environment it does "
-    "not support; issue it in task mode, not in cross-memory mode or while holding a lock. ";
+    "x82 -> RACHECK, SVC 130, reached through RACROUTE REQUEST=AUTH. x83 -> RACINIT, SVC "
+    "131, reached through RACROUTE REQUEST=VERIFY.x84 -> RACLIST, SVC 132, reached through "
+    "RACROUTE REQUEST=LIST. x85 -> RACDEF, SVC 133, reached through RACROUTE REQUEST=DEFINE. "
+    "Check the request of the service that ended the task against the reason code in "
+    "register 15, which RACF also shows in message ICH409I; correct the program, or give the "
+    "dump to the system programmer when system code made the call. ";
 
 constexpr TextRow kRows11[] = {
     {{"S8C4"},
-     {"A system service that runs on behalf of the task, one of the group that report their "
-      "failures with completion codes ending in C4 (cross-memory, access-list and similar "
-      "supervisor services), found an error it could not repair and issued 8C4. Register 15 holds "
-      "the reason code that tells which check failed. ",
+     {"A system service running on behalf of the task found an error it could not repair and "
+      "ended the task with completion code 8C4. Several services issue codes ending in C4, so "
+      "the code alone does not tell which one failed; register 15 holds the reason code that "
+      "identifies the check. ",
       kNA,
       "The system abnormally ends the task that was using the service. The failing service may "
       "request an SVC dump and write a logrec data set error record before the task ends.",
@@ -80,10 +89,9 @@ constexpr TextRow kRows11[] = {
      {"Converter/interpreter (C/I), Locate, Main device scheduling (MDS), JES3 interface", kNA, kNA,
       kNA}},
     {{"S9C4"},
-     {"The system ended the task with completion code 9C4 because a supervisor service of the "
-      "C4 group, used for cross-memory and access-list functions, found an error in the request "
-      "or in the environment it was called from. The reason code in register 15 identifies the "
-      "error. ",
+     {"The system ended the task with completion code 9C4 because a supervisor service found "
+      "an error in the request or in the environment it was called from. The reason code in "
+      "register 15, with the module named in the dump, identifies the service and the error. ",
       kNA,
       "The system abnormally ends the task that called the service and records the error in "
       "the logrec data set.",
@@ -134,9 +142,10 @@ constexpr TextRow kRows11[] = {
       "management, if any, appear in the job log before the abend message.",
       kNA}},
     {{"S922"},
-     {"The job step was ended from outside the program rather than by an error in it. Like 122, "
-      "222 and 522, completion code 922 belongs to the group ending in 22 that the system uses "
-      "when a job is stopped by operator action or by a system-imposed limit. ",
+     {"The job step was ended with completion code 922. Codes ending in 22 report work ended "
+      "by the operator or by the system rather than by an error in the program: 122, 222 and "
+      "A22 follow operator commands, and 322, 522 and 722 follow the time, wait and output "
+      "limits. ",
       kNA,
       "The system ends the job step abnormally.  Later steps of the job are skipped unless a COND "
       "parameter or an IF/THEN/ELSE construct lets them run after an abend.",
@@ -394,11 +403,11 @@ constexpr TextRow kRows12[] = {
       "request: the subpool number is not valid, or it is one that only authorized programs may "
       "request. Register 15 contains a reason code. ",
       kNA, kActIea705i,
-      "04 -> The subpool number is not defined; change it to a valid subpool.08 -> An "
-      "unauthorized program asked for a subpool that needs supervisor state or a key of 0 to 7; "
-      "use a subpool meant for problem programs, such as 0 to 127, or run the program "
-      "authorized.0C -> The subpool cannot be obtained with the SVC 4 forms of GETMAIN; use the "
-      "STORAGE macro or the RU form. Correct the program and rerun the job. "}},
+      "0 to 127 -> Subpools for problem programs; a program without authorization takes its "
+      "storage from these.128 to 255 -> Subpools for the system; most need supervisor state or "
+      "a key from 0 to 7. The reason code in register 15, also shown in message IEA705I, tells "
+      "how the GETMAIN misused the subpool. Change the SP operand or run the program "
+      "authorized, then rerun the job. "}},
     {{"SB05"},
      {"A FREEMAIN macro (SVC 5) named a subpool that the program is not allowed to free storage "
       "from, or a subpool number that does not exist. A reason code is in register 15.",
@@ -476,11 +485,10 @@ constexpr TextRow kRows12[] = {
       "that is not valid or that the caller is not authorized to use, or it used the subpool in "
       "a way the subpool does not permit. ",
       kNA, kActIea705i,
-      "04 -> The subpool number is out of range; correct it.08 -> The caller is not authorized "
-      "for the subpool: it needs supervisor state, a key from 0 to 7 or APF authorization.0C -> "
-      "The key given with KEY= does not agree with the storage key of the subpool.10 -> The "
-      "caller may not free the whole subpool it named.  Correct the STORAGE or GETMAIN/FREEMAIN "
-      "request and rerun the job."}},
+      "0 to 127 -> Subpools for problem programs.128 to 255 -> Subpools for the system; most "
+      "of them require supervisor state or a key from 0 to 7. The reason code in register 15 "
+      "and in message IEA705I tells how the request misused the subpool.  Check the SP and KEY "
+      "operands of the STORAGE, GETMAIN or FREEMAIN request, correct it and rerun the job."}},
     {{"SBC3"},
      {"A system component ended the task with completion code BC3 after it found an error it "
       "could not recover from while processing a request for the task. The component and the "
@@ -491,15 +499,14 @@ constexpr TextRow kRows12[] = {
       "at fault correct it; otherwise report BC3 and the reason code to the IBM Support Center "
       "through the system programmer.  "}},
     {{"SBC5"},
-     {"A system service of the C5 group found an error in a request from the task and ended it "
-      "with completion code BC5; the reason code in register 15 says whether the request, the "
-      "caller's environment or the service itself was at fault.",
-      "04 -> The parameter list passed to the service is not in storage the caller can "
-      "access.08 -> The caller is not in the state or the key that the service requires.0C -> A "
-      "control block named in the request does not pass the service's validity checks.10 -> The "
-      "service met an internal error of its own; the request itself may be correct.",
-      "The system abnormally ends the task and records the error in the logrec data set. A dump "
-      "is taken for internal errors.",
+     {"A system service of the C5 group found an error while serving a request from the task "
+      "and ended it with completion code BC5; the reason code in register 15 identifies the "
+      "condition and, with the module named in the dump, the service that found it.",
+      "IEF450I -> The step-end message in the job log shows ABEND=SBC5 and the reason code "
+      "after REASON=.IEA995I -> The symptom dump message gives the PSW, the registers at the "
+      "error and the load module that was running, with the offset of the failing instruction.",
+      "The system abnormally ends the task and records the error in the logrec data set. The "
+      "component's recovery may also request a dump.",
       kNA}},
     {{"SBFB"},
      {"JES3 detected an error while it processed a request from the job's address space, for "
@@ -580,9 +587,9 @@ constexpr TextRow kRows12[] = {
       "asked for the storage.",
       kNA}},
     {{"SCC4"},
-     {"A system service of the C4 group, of the kind that deals with cross-memory and access-list "
-      "requests, found an error in a request or in the state of the task and ended it with "
-      "completion code CC4.  Register 15 contains the reason code.",
+     {"A system service found an error in a request or in the state of the task and ended it "
+      "with completion code CC4.  Register 15 contains the reason code, which with the failing "
+      "module named in the logrec record tells which service and which check.",
       kNA,
       "The system abnormally ends the current task. The error is recorded in the logrec data "
       "set, where the reason code and the failing module can be found.",
@@ -602,11 +609,10 @@ constexpr TextRow kRows12[] = {
       "completion code CC7. The reason code in register 15 identifies what was wrong with the "
       "request or with the environment it was issued from.",
       kNA, "The system abnormally ends the task that made the request. ",
-      "04 -> The request's parameter list is not addressable or not in the expected format; "
-      "correct the program.08 -> The caller does not have the authority the service requires; "
-      "run it authorized or drop the request.0C -> The caller was in a mode the service does not "
-      "support, such as cross-memory mode or holding a lock; issue the request from a valid "
-      "environment. Other reason codes -> Report them to the system programmer."}},
+      "IEF450I -> Read the reason code after REASON= in the step-end message.IEA995I -> Use "
+      "the symptom dump to find the module that issued the code and the offset it was at. If "
+      "the two show that the program's request was wrong, correct the program and run it "
+      "again; otherwise give the dump and the reason code to the system programmer."}},
     {{"SCFB"},
      {"A JES3 function that runs for the job, such as a JES3 service reached through the "
       "subsystem interface, found an error and issued completion code CFB; register 15 holds a "
@@ -619,21 +625,22 @@ constexpr TextRow kRows12[] = {
 
 constexpr TextRow kRows13[] = {
     {{"SD04"},
-     {"The virtual storage manager could not process a GETMAIN request issued through SVC 4 "
-      "because the subpool it named is in a state that does not allow the request, for example "
-      "a subpool that belongs to another task. Message IEA705I gives the details. ",
+     {"The virtual storage manager rejected a GETMAIN request issued through SVC 4 with "
+      "completion code D04. It is neither a storage shortage (804) nor an unusable subpool "
+      "(B04): the request could not be honored in the state that the storage or the subpool "
+      "named was in. Message IEA705I gives the registers. ",
       kNA, kActIea705i,
-      "Check the subpool and the TCB the request refers to, for example a subpool shared with a "
-      "subtask, correct the GETMAIN so that it uses a subpool the task owns, and rerun the job. "
-      "If the request is correct, report the code to the system programmer. "}},
+      "Check the subpool, the length and the other operands of the GETMAIN against the reason "
+      "code in register 15, correct the request and rerun the job. If the request is correct, "
+      "report the code to the system programmer. "}},
     {{"SD05"},
-     {"A FREEMAIN issued through SVC 5 could not be processed because the subpool it refers to is "
-      "not one the requesting task may release storage from in that way, for example a subpool "
-      "owned by another task.",
+     {"A FREEMAIN issued through SVC 5 was rejected with completion code D05. The area named "
+      "could not be released in the state that it, or its subpool, was in; the cases of a "
+      "misaligned address (905) and of an area already free (A05) have codes of their own.",
       kNA, kActIea705i,
-      "Free the storage from the task that owns the subpool, or change the subpool named in the "
-      "FREEMAIN; then rerun the job step.  If the FREEMAIN is correct, notify the system "
-      "programmer."}},
+      "Check which task obtained the area and in which subpool, and free it from that task "
+      "with the same subpool, address and length; then rerun the job step.  If the FREEMAIN is "
+      "correct, notify the system programmer."}},
     {{"SD06"},
      {"The system could not complete a LINK, XCTL, ATTACH or LOAD request for the task, because "
       "the module's entry or the way it was requested was not acceptable to the contents "
@@ -643,16 +650,17 @@ constexpr TextRow kRows13[] = {
       "LOADPT or ADDR operands) and the module's link edit attributes; correct the program or "
       "link edit the module again, then run the job again."}},
     {{"SD0A"},
-     {"An R-form GETMAIN or FREEMAIN (SVC 10) named, in register 0, a subpool that the requesting "
-      "task may not use for the request: the subpool belongs to another task or is shared with it "
-      "in a way that does not allow this request.",
+     {"An R-form GETMAIN or FREEMAIN (SVC 10) was rejected with completion code D0A: the "
+      "storage or the subpool given through registers 0 and 1 was not in a state that allowed "
+      "the request.",
       kNA, kActIea705i,
-      "Make the request from the task that owns the subpool, or use a subpool the task owns; "
-      "correct the register 0 setting of the R-form macro and rerun the job step."}},
+      "Check the subpool number and the length in register 0 and the address in register 1, "
+      "make the request from the task that obtained the storage, correct the program and rerun "
+      "the job step."}},
     {{"SD0D"},
-     {"A second error occurred during abnormal termination (SVC 13): while the system was ending "
-      "the task for an earlier error, a further failure interrupted termination, and completion "
-      "code D0D replaced the original one. ",
+     {"An error interrupted abnormal termination processing (ABEND, SVC 13) while the system "
+      "was ending the task for an earlier error, and the task was ended with completion code "
+      "D0D; the earlier completion code can often be found in the dump or the logrec data set. ",
       kNA, kNA,
       "Look for the original completion code in the job log, the dump or the logrec data set, "
       "correct the error that caused it, and rerun the job.  Report D0D to the system programmer "
@@ -716,13 +724,12 @@ constexpr TextRow kRows13[] = {
       "for all the output, and rerun the job. If the data set is kept, delete or rename the "
       "partial copy first. "}},
     {{"SD78"},
-     {"A STORAGE request or a GETMAIN or FREEMAIN of the RU or VRU form (SVC 120) referred to a "
-      "subpool that the requesting task may not use for that request, because another task owns "
-      "the subpool or shares it in a way that does not permit it.",
+     {"A STORAGE request or a GETMAIN or FREEMAIN of the RU or VRU form (SVC 120) was rejected "
+      "with completion code D78: the storage or the subpool it named could not be used for the "
+      "request in the state it was in.",
       kNA, kActIea705i,
-      "Issue the request from the task that owns the subpool, or use the TCBADDR and subpool "
-      "operands so that the storage belongs to the intended task; correct the program and rerun "
-      "the job step. "}},
+      "Check the SP, KEY and TCBADDR operands and the address and length of the request "
+      "against the reason code in register 15; correct the program and rerun the job step. "}},
     {{"SD82"},
      {"RACHECK processing (SVC 130, reached through RACROUTE REQUEST=AUTH or the RACHECK macro) "
       "found that it could not handle the authorization request as issued and ended the caller "
@@ -789,12 +796,12 @@ constexpr TextRow kRows13[] = {
       "state of the program that issued it, and issued completion code E06; the reason code in "
       "register 15 tells which rule the request broke.",
       kNA, "The system abnormally ends the task that issued the request for the module. ",
-      "04 -> The request was issued from an environment the service does not allow, such as a "
-      "program running under an SRB or in cross-memory mode; issue it from the task.08 -> The "
-      "parameter list of the request is not valid or not addressable; check the macro and "
-      "correct it.0C -> The requested module conflicts with a copy already loaded for the task, "
-      "for example one with different attributes; delete the earlier copy or change the request. "
-      "Run the job again."}},
+      "SVC 6 -> A LINK or LINKX request: check the entry point name and the DCB of the library "
+      "it names.SVC 7 -> An XCTL or XCTLX request: check the entry point name and that the "
+      "issuing program was itself given control by LINK, ATTACH or XCTL.SVC 8 -> A LOAD "
+      "request: check the name, the DCB and any ADDR or LOADPT operand.SVC 42 -> An ATTACH or "
+      "ATTACHX request: check the EP or DE operand and the DCB. The dump shows which of these "
+      "the task issued; correct that request and run the job again."}},
     {{"SE13"},
      {"OPEN (SVC 19) found an error it reports with completion code E13, together with a reason "
       "code in the accompanying message, and the data set was not opened.  The reason code "

@@ -50,8 +50,8 @@ constexpr TextRow kRows9[] = {
       "can code TIME=1440 on its EXEC statement, which exempts it from the limit."}},
     {{"S52A"},
      {"The system found an error in an ATTACH or ATTACHX macro (SVC 42) and did not create the "
-      "subtask. A value given with the request, such as the ECB address or the address of the "
-      "end-of-task exit routine, could not be used for the new task.",
+      "subtask. The request, or the storage its operands pointed to, could not be used to "
+      "build the new task; the parameter list in the dump shows what the macro passed.",
       kNA,
       "The system abnormally ends the program that issued ATTACH. The subtask is not created and "
       "no ECB is posted for it.",
@@ -66,9 +66,9 @@ constexpr TextRow kRows9[] = {
       "satisfied, and keep asynchronous exits from issuing DEQ for resources the task is still "
       "waiting on. Run the job again."}},
     {{"S535"},
-     {"A RELEX macro (SVC 53) could not release exclusive control of a block of a direct access "
-      "(BDAM) data set. The DCB or the block address given did not match a block that the task "
-      "held under exclusive control.",
+     {"A RELEX macro (SVC 53), which gives up exclusive control of a block of a direct access "
+      "(BDAM) data set, could not be processed. The DCB or the block reference handed to the "
+      "macro could not be used by the system to find the block the task held.",
       kNA, kNA,
       "Make sure the DCB on RELEX is open, that the block address is one the program read with "
       "exclusive control (READ with the X option), and that the DCB was not overlaid. Correct the "
@@ -108,8 +108,8 @@ constexpr TextRow kRows9[] = {
       "Check that the SYNAD routine issues SYNADAF with the registers the access method passed to "
       "it, unchanged. Correct the routine and run the job again. "}},
     {{"S553"},
-     {"An error occurred while the system processed a request to write a record to the SMF data "
-      "sets (SMFWTM or SMFEWTM macro, SVC 83). The record, or its descriptor, did not meet the "
+     {"An error occurred while the system processed a request to write a record to the SMF "
+      "data sets (SMFWTM macro, SVC 83). The record, or its descriptor, did not meet the "
       "requirements for an SMF record.",
       kNA,
       "The system abnormally ends the program that asked for the SMF record to be written. The "
@@ -138,25 +138,28 @@ constexpr TextRow kRows9[] = {
       "the program, or report the failure to the system programmer when the caller is IBM or "
       "vendor code. "}},
     {{"S56F"},
-     {"The system detected an error during processing of SVC 111, which the job entry subsystem "
-      "uses for services it performs in the user's address space. The request passed to the SVC "
-      "routine was not valid for the function asked for.",
+     {"The system detected an error while it processed supervisor call 111 for the task; the "
+      "last two digits of the code, 6F, are the SVC number. The request handed to the SVC "
+      "routine could not be carried out for the function it asked for.",
       kNA,
-      "The system abnormally ends the task that issued SVC 111. The job entry subsystem may write messages about the failure.",
-      "This code usually points to a problem in the job entry subsystem or in a program that calls "
-      "it directly. Collect the dump and the job log and contact the system programmer."}},
+      "The system abnormally ends the task that issued SVC 111. Messages about the failure may "
+      "appear in the job log.",
+      "If an installation program issues SVC 111 directly, check what it passes to the "
+      "routine. Otherwise the failure lies in system or vendor code: collect the dump, the "
+      "logrec record and the job log and contact the system programmer."}},
     {{"S57D"},
-     {"During processing of an EVENTS macro (SVC 125), the system found that an entry being posted "
-      "or waited on did not belong to a valid, initialized event table, or was already in use for "
-      "another event.",
+     {"During processing of an EVENTS macro (SVC 125), the system found that the request could "
+      "not be carried out against the event table or the entry it named, for instance because "
+      "the table was never set up with the ENTRIES operand or the entry was not in a usable "
+      "state.",
       kNA, kActEndsEventsIssuer,
       "Create the EVENTS table with the ENTRIES operand before any WAIT or POST refers to it, keep "
       "its address from being overwritten, and post each event only once. Correct the program and "
       "run it again."}},
     {{"S582"},
-     {"An error occurred while the system was processing a RACROUTE REQUEST=AUTH (RACHECK, SVC "
-      "130) request that checks a user's authority to a resource. RACF could not process the "
-      "parameter list or the data it points to.",
+     {"An error occurred while RACF was processing a RACROUTE REQUEST=AUTH request (the "
+      "RACHECK function, SVC 130), which checks a user's authority to a resource, and the "
+      "request could not be completed; the dump and message ICH409I show the code.",
       kNA, kActAbnormallyTerminatesTask,
       "Check the RACROUTE REQUEST=AUTH call: the ENTITY, CLASS and ACEE addresses must point to "
       "valid storage and the parameter list must fit the macro level used. Correct the program, "
@@ -166,10 +169,11 @@ constexpr TextRow kRows9[] = {
       "request to define, rename or delete a RACF resource profile. Register 15 contains a "
       "reason code that names the condition. ",
       kNA, kActTerminatesTask,
-      "04 -> The parameter list was not valid; correct the RACROUTE REQUEST=DEFINE call and check "
-      "that it was not overlaid.08 -> The request used an option reserved for authorized "
-      "callers; run from an APF-authorized library or drop the option.0C -> The resource name or "
-      "class could not be used for the profile; check ENTITY and CLASS. "}},
+      "TYPE=DEFINE -> Check that ENTITY and CLASS name the resource to protect, that VOLSER is "
+      "given for a data set on a volume, and that a NEWNAME value, if coded, is a valid "
+      "name.TYPE=ADDVOL or TYPE=CHGVOL -> Check that the data set already has a profile and "
+      "that the volume serials are right.TYPE=DELETE -> Check that the profile exists under "
+      "the class named. Then use the reason code in register 15 to see which check failed. "}},
     {{"S5C4"},
      {"A system component ended the task with completion code 5C4 after one of its routines met "
       "an error it could not recover from. It is not a program interruption; register 15 holds a "
@@ -351,15 +355,16 @@ constexpr TextRow kRows9[] = {
       "dump to the system programmer, who can look for a known fix. "}},
     {{"S6C7"},
      {"A system routine ended the job step with completion code 6C7 because it found an error "
-      "while processing a request for the step. Register 15 holds a reason code; its last byte "
-      "tells what kind of error was found. ",
-      "04 -> A parameter list passed to the routine could not be used.08 -> The caller was not "
-      "in the state or key the request requires.0C -> The routine could not obtain the storage "
-      "it needed.10 -> An internal error occurred in the routine itself. ",
+      "while processing a request for the step. Register 15 holds a reason code that "
+      "identifies the condition to the routine that issued the code. ",
+      "IEF450I -> The step-end message in the job log shows ABEND=S6C7 and, after REASON=, the "
+      "reason code of the failure.IEA995I -> The symptom dump message shows the PSW, the "
+      "registers at the time of the error and the load module that was running, with the "
+      "offset of the failing instruction. ",
       kActJobLogDumpJcl,
-      "Match the reason code against the list: correct the program for 04 or 08, make more "
-      "storage available for 0C, and for 10 report the problem with the dump to the system "
-      "programmer. Run the job again."}},
+      "Take the reason code from message IEF450I or from the dump. If the messages show that "
+      "the program's request was wrong, correct the program; otherwise report the completion "
+      "code, the reason code and the dump to the system programmer. Run the job again."}},
     {{"S6FB"},
      {"A JES3 routine working for the job in the user's address space found an error in the "
       "request it was handling, or in the JES3 control blocks it used, and ended the task.  IAT "
@@ -656,9 +661,10 @@ constexpr TextRow kRows10[] = {
       "their COND parameters allow it. ",
       kNA}},
     {{"S82A"},
-     {"An ATTACH or ATTACHX macro (SVC 42) asked for an option that only authorized programs may "
-      "use, such as a storage key, supervisor state or job step task for the subtask, and the "
-      "issuing program was not authorized.",
+     {"An ATTACH or ATTACHX macro (SVC 42) was rejected and no subtask was created. A likely "
+      "cause is an operand that only authorized programs may code, such as a storage key, "
+      "supervisor state or job step task for the subtask, issued by a program that is not "
+      "authorized.",
       kNA, kActAttachNoSubtask,
       "Remove the ATTACH operands that require authorization, or run the program from an "
       "APF-authorized library when it legitimately needs them. Run the job again. "}},
@@ -686,10 +692,11 @@ constexpr TextRow kRows10[] = {
       "Check the operands of the ENQ or RESERVE macro, in particular the UCB address of a RESERVE "
       "and the TCB named for another task, and correct the program. Run the job again. "}},
     {{"S85F"},
-     {"An error occurred during SYSEVENT processing (SVC 95); register 15 holds a reason code "
-      "that tells the system resources manager's finding. 04 -> The SYSEVENT code was not a "
-      "valid event number. 08 -> The caller was not authorized for the event requested. 0C -> "
-      "The parameter area could not be accessed in the caller's key. ",
+     {"An error occurred during SYSEVENT processing (SVC 95), through which programs report "
+      "events to the system resources manager; register 15 holds a reason code for the error. "
+      "The events that programs outside the system most often issue are: TRANSWAP -> make the "
+      "address space nonswappable for a time. DONTSWAP -> make it nonswappable until it asks "
+      "otherwise. OKSWAP -> make it swappable again. ",
       kNA,
       "The system abnormally ends the program that issued the SYSEVENT macro. It writes a "
       "logrec data set error record.  ",
