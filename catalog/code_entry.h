@@ -17,6 +17,25 @@ struct CodeEntry {
   std::string_view response;
 };
 
+// A text that several rows show. Declared as an inline variable, the object is one and the
+// same in every file, and so are the characters it holds: every row that shows the text
+// points at them, which a plain string literal in a header would not guarantee.
+template <std::size_t N>
+struct StockText {
+  char chars[N];
+
+  // NOLINTNEXTLINE(google-explicit-constructor): written as a string literal on purpose.
+  constexpr StockText(const char (&text)[N]) : chars{} {
+    for (std::size_t i = 0; i < N; ++i) {
+      chars[i] = text[i];
+    }
+  }
+  constexpr const char* data() const { return chars; }
+  constexpr std::size_t size() const { return N - 1; }
+  // NOLINTNEXTLINE(google-explicit-constructor): rows hold their texts as views.
+  constexpr operator std::string_view() const { return {chars, N - 1}; }
+};
+
 // One row of a range describer's table: up to three keys that all lead to the
 // same entry. Unused key slots stay empty; an empty key matches nothing, so
 // the empty code is never found.

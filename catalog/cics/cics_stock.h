@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "catalog/code_entry.h"
+
 namespace quenmar::catalog::cics {
 
 // The first `count` sentences of `text`, up to and including the full stop that ends the last of
@@ -27,102 +29,71 @@ constexpr std::string_view leadingSentences(std::string_view text, std::size_t c
 
 // A pane with nothing to say. ABMP in all three panes, AEY7 in System Action and User Response,
 // and many describer entries.
-inline constexpr char kNAText[] = "NA";
-inline constexpr std::string_view kNA{kNAText, sizeof(kNAText) - 1};
+inline constexpr StockText kNA{"NA"};
 
 // System Action of AEIA, AEY9 and ABMG, and of many describer entries of the AB and AE codes.
-inline constexpr char kTransactionAbendedWithCicsDumpText[] =
-    "The transaction is abnormally terminated with a CICS transaction dump.";
-inline constexpr std::string_view kTransactionAbendedWithCicsDump{
-    kTransactionAbendedWithCicsDumpText, sizeof(kTransactionAbendedWithCicsDumpText) - 1};
+inline constexpr StockText kTransactionAbendedWithCicsDump{
+    "The transaction is abnormally terminated with a CICS transaction dump."};
 
 // System Action and User Response of the 49 condition entries that the list lookup holds
 // (AEID to AEY3).
-inline constexpr char kUnhandledConditionActionText[] =
-    "CICS abnormally terminates the transaction, and produces a CICS transaction dump.";
-inline constexpr std::string_view kUnhandledConditionAction{
-    kUnhandledConditionActionText, sizeof(kUnhandledConditionActionText) - 1};
-inline constexpr char kUnhandledConditionResponseText[] =
-    "Change the application program either to prevent the condition recurring, to check the condition using the RESP option of the command, or to handle it with an EXEC CICS HANDLE CONDITION command. The cause of the condition is shown by the response code in EIBRESP and by the additional details in the EIBRESP2 and EIBRCODE fields of the EXEC Interface Block.";
-inline constexpr std::string_view kUnhandledConditionResponse{
-    kUnhandledConditionResponseText, sizeof(kUnhandledConditionResponseText) - 1};
+inline constexpr StockText kUnhandledConditionAction{
+    "CICS abnormally terminates the transaction, and produces a CICS transaction dump."};
+inline constexpr StockText kUnhandledConditionResponse{
+    "Change the application program either to prevent the condition recurring, to check the condition using the RESP option of the command, or to handle it with an EXEC CICS HANDLE CONDITION command. The cause of the condition is shown by the response code in EIBRESP and by the additional details in the EIBRESP2 and EIBRCODE fields of the EXEC Interface Block."};
 
 // User Response of AEIA, picked or typed.
-inline constexpr char kAeiaResponseText[] =
-    "Change the program so that the condition can no longer arise, or test for it with the RESP option of the command, or give it a handler with EXEC CICS HANDLE CONDITION. The EIBRESP2 and EIBRCODE fields of the EXEC Interface Block give further detail about why the condition was raised.";
-inline constexpr std::string_view kAeiaResponse{kAeiaResponseText, sizeof(kAeiaResponseText) - 1};
+inline constexpr StockText kAeiaResponse{
+    "Change the program so that the condition can no longer arise, or test for it with the RESP option of the command, or give it a handler with EXEC CICS HANDLE CONDITION. The EIBRESP2 and EIBRCODE fields of the EXEC Interface Block give further detail about why the condition was raised."};
 
 // User Response of AEY9, picked or typed.
-inline constexpr char kAey9ResponseText[] =
-    "Check that the system identifier and the resource names used by the command, whether coded on it or taken from resource definitions, name systems and resources that exist and are available to this region. If they are correct, tell the system programmer which function the command needs, so that its support can be installed or started before the transaction is run again.";
-inline constexpr std::string_view kAey9Response{kAey9ResponseText, sizeof(kAey9ResponseText) - 1};
+inline constexpr StockText kAey9Response{
+    "Check that the system identifier and the resource names used by the command, whether coded on it or taken from resource definitions, name systems and resources that exist and are available to this region. If they are correct, tell the system programmer which function the command needs, so that its support can be installed or started before the transaction is run again."};
 
 // Description of ABMG, picked or typed.
-inline constexpr char kAbmgDescriptionText[] =
-    "The user has requested a basic mapping support (BMS) service that was not specified at system generation, or at initialization.";
-inline constexpr std::string_view kAbmgDescription{kAbmgDescriptionText,
-                                                   sizeof(kAbmgDescriptionText) - 1};
+inline constexpr StockText kAbmgDescription{
+    "The user has requested a basic mapping support (BMS) service that was not specified at system generation, or at initialization."};
 
 // Description, System Action and User Response of AICA, picked or typed.
-inline constexpr char kAicaDescriptionText[] =
-    "A task has been executing for longer than the runaway time interval without returning control to CICS. The interval is set by the ICVR system initialization parameter unless the transaction definition has its own RUNAWAY value. It may be looping.";
-inline constexpr std::string_view kAicaDescription{kAicaDescriptionText,
-                                                   sizeof(kAicaDescriptionText) - 1};
-inline constexpr char kAicaActionText[] = "The task is terminated with an AICA transaction dump.";
-inline constexpr std::string_view kAicaAction{kAicaActionText, sizeof(kAicaActionText) - 1};
-inline constexpr char kAicaResponseText[] =
-    "See the CICS Problem Determination Guide for guidance on dealing with loops.";
-inline constexpr std::string_view kAicaResponse{kAicaResponseText, sizeof(kAicaResponseText) - 1};
+inline constexpr StockText kAicaDescription{
+    "A task has been executing for longer than the runaway time interval without returning control to CICS. The interval is set by the ICVR system initialization parameter unless the transaction definition has its own RUNAWAY value. It may be looping."};
+inline constexpr StockText kAicaAction{"The task is terminated with an AICA transaction dump."};
+inline constexpr StockText kAicaResponse{
+    "See the CICS Problem Determination Guide for guidance on dealing with loops."};
 
 // AKCS. A picked code shows the whole Description and User Response, a typed one their leading
 // sentences; both show the same System Action.
-inline constexpr char kAkcsDescriptionText[] =
-    "The task was purged because it had been suspended for longer than its deadlock time-out interval, the DTIMOUT value of its transaction definition. It was waiting for a resource, such as storage, an enqueue, a file record or a temporary storage queue, that did not become free within that time. The wait may be a true deadlock, with another task in turn waiting for something that this task holds, or the resource may simply have been held too long or be in short supply.";
-inline constexpr std::string_view kAkcsDescription{kAkcsDescriptionText,
-                                                   sizeof(kAkcsDescriptionText) - 1};
+inline constexpr StockText kAkcsDescription{
+    "The task was purged because it had been suspended for longer than its deadlock time-out interval, the DTIMOUT value of its transaction definition. It was waiting for a resource, such as storage, an enqueue, a file record or a temporary storage queue, that did not become free within that time. The wait may be a true deadlock, with another task in turn waiting for something that this task holds, or the resource may simply have been held too long or be in short supply."};
 inline constexpr std::string_view kAkcsDescriptionLead = leadingSentences(kAkcsDescription, 1);
-inline constexpr char kAkcsActionText[] =
-    "The task is abnormally terminated. A CICS transaction dump is taken, except when the transaction definition specifies DUMP(NO) or the transaction dump table entry for code AKCS suppresses the dump.";
-inline constexpr std::string_view kAkcsAction{kAkcsActionText, sizeof(kAkcsActionText) - 1};
-inline constexpr char kAkcsResponseText[] =
-    "Re-run the transaction when the resource that it waited for is free again. As long as a deadlock time-out is specified for the transaction, this abend is to be expected now and then when tasks compete for the same resources. If it occurs often, find from the trace and the transaction dump which resource the tasks wait for, then make the programs acquire shared resources in one agreed order and hold them for a shorter time, or give the transaction a longer DTIMOUT value.";
-inline constexpr std::string_view kAkcsResponse{kAkcsResponseText, sizeof(kAkcsResponseText) - 1};
+inline constexpr StockText kAkcsAction{
+    "The task is abnormally terminated. A CICS transaction dump is taken, except when the transaction definition specifies DUMP(NO) or the transaction dump table entry for code AKCS suppresses the dump."};
+inline constexpr StockText kAkcsResponse{
+    "Re-run the transaction when the resource that it waited for is free again. As long as a deadlock time-out is specified for the transaction, this abend is to be expected now and then when tasks compete for the same resources. If it occurs often, find from the trace and the transaction dump which resource the tasks wait for, then make the programs acquire shared resources in one agreed order and hold them for a shorter time, or give the transaction a longer DTIMOUT value."};
 inline constexpr std::string_view kAkcsResponseLead = leadingSentences(kAkcsResponse, 2);
 
 // AKCT. A picked code shows the whole Description, a typed one its leading sentence; both show
 // the same System Action and User Response.
-inline constexpr char kAkctDescriptionText[] =
-    "The task was purged because it had waited for input from its terminal or session for longer than the read time-out interval, the RTIMOUT value of its transaction's profile. A conversational task that issues a RECEIVE or a CONVERSE command and gets no reply within that time ends this way, which frees the terminal and the resources that the task was holding.";
-inline constexpr std::string_view kAkctDescription{kAkctDescriptionText,
-                                                   sizeof(kAkctDescriptionText) - 1};
+inline constexpr StockText kAkctDescription{
+    "The task was purged because it had waited for input from its terminal or session for longer than the read time-out interval, the RTIMOUT value of its transaction's profile. A conversational task that issues a RECEIVE or a CONVERSE command and gets no reply within that time ends this way, which frees the terminal and the resources that the task was holding."};
 inline constexpr std::string_view kAkctDescriptionLead = leadingSentences(kAkctDescription, 1);
-inline constexpr char kAkctActionText[] =
-    "The transaction is abnormally terminated. A transaction dump is not provided.";
-inline constexpr std::string_view kAkctAction{kAkctActionText, sizeof(kAkctActionText) - 1};
-inline constexpr char kAkctResponseText[] =
-    "This abend is a normal one. Coding RTIMOUT in the PROFILE entry asks for the task to be abnormally terminated if the terminal does not send input within the specified time.";
-inline constexpr std::string_view kAkctResponse{kAkctResponseText, sizeof(kAkctResponseText) - 1};
+inline constexpr StockText kAkctAction{
+    "The transaction is abnormally terminated. A transaction dump is not provided."};
+inline constexpr StockText kAkctResponse{
+    "This abend is a normal one. Coding RTIMOUT in the PROFILE entry asks for the task to be abnormally terminated if the terminal does not send input within the specified time."};
 
 // Description, System Action and User Response of ASRA and of ASRB, picked or typed.
-inline constexpr char kAsraDescriptionText[] =
-    "The task has terminated abnormally because of a program check.";
-inline constexpr std::string_view kAsraDescription{kAsraDescriptionText,
-                                                   sizeof(kAsraDescriptionText) - 1};
-inline constexpr char kAsraActionText[] =
-    "The task is abnormally terminated and CICS issues either message DFHAP0001 or DFHSR0001. Message DFHSR0622 may also be issued.";
-inline constexpr std::string_view kAsraAction{kAsraActionText, sizeof(kAsraActionText) - 1};
-inline constexpr char kAsraResponseText[] =
-    "Refer to the description of the associated message or messages to determine and correct the cause of the program check.";
-inline constexpr std::string_view kAsraResponse{kAsraResponseText, sizeof(kAsraResponseText) - 1};
-inline constexpr char kAsrbDescriptionText[] =
-    "An operating system abend has occurred and CICS has been able to abend the current transaction.";
-inline constexpr std::string_view kAsrbDescription{kAsrbDescriptionText,
-                                                   sizeof(kAsrbDescriptionText) - 1};
-inline constexpr char kAsrbActionText[] =
-    "The task is abnormally terminated and CICS issues either message DFHAP0001 or DFHSR0001";
-inline constexpr std::string_view kAsrbAction{kAsrbActionText, sizeof(kAsrbActionText) - 1};
-inline constexpr char kAsrbResponseText[] =
-    "Use the associated message, DFHAP0001 or DFHSR0001, to find the operating system abend code and the program that was in control. Look up that code in the operating system messages and codes to learn why the abend occurred, then correct the program or its environment and run the transaction again.";
-inline constexpr std::string_view kAsrbResponse{kAsrbResponseText, sizeof(kAsrbResponseText) - 1};
+inline constexpr StockText kAsraDescription{
+    "The task has terminated abnormally because of a program check."};
+inline constexpr StockText kAsraAction{
+    "The task is abnormally terminated and CICS issues either message DFHAP0001 or DFHSR0001. Message DFHSR0622 may also be issued."};
+inline constexpr StockText kAsraResponse{
+    "Refer to the description of the associated message or messages to determine and correct the cause of the program check."};
+inline constexpr StockText kAsrbDescription{
+    "An operating system abend has occurred and CICS has been able to abend the current transaction."};
+inline constexpr StockText kAsrbAction{
+    "The task is abnormally terminated and CICS issues either message DFHAP0001 or DFHSR0001"};
+inline constexpr StockText kAsrbResponse{
+    "Use the associated message, DFHAP0001 or DFHSR0001, to find the operating system abend code and the program that was in control. Look up that code in the operating system messages and codes to learn why the abend occurred, then correct the program or its environment and run the transaction again."};
 
 }  // namespace quenmar::catalog::cics

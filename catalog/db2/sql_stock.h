@@ -2,16 +2,13 @@
 
 #include <string_view>
 
+#include "catalog/code_entry.h"
+
 namespace quenmar::catalog::db2 {
 
-// Texts that many SQL entries show. The characters of each live in one inline array, so
-// every entry that shows the text points at the same characters, whichever file holds it.
-inline constexpr char kNAText[] = "NA";
-inline constexpr std::string_view kNA{kNAText, sizeof(kNAText) - 1};
-inline constexpr char kNABlankText[] = "NA ";
-inline constexpr std::string_view kNABlank{kNABlankText, sizeof(kNABlankText) - 1};
-inline constexpr char kStatementNotExecutedText[] = "The statement cannot be executed.";
-inline constexpr std::string_view kStatementNotExecuted{kStatementNotExecutedText,
-                                                        sizeof(kStatementNotExecutedText) - 1};
+// Texts that many SQL entries show, each one object wherever its entries are.
+inline constexpr StockText kNA{"NA"};
+inline constexpr StockText kNABlank{"NA "};
+inline constexpr StockText kStatementNotExecuted{"The statement cannot be executed."};
 
 }  // namespace quenmar::catalog::db2

@@ -87,11 +87,13 @@ TEST(CicsInline, ConditionRowsShareTheirTextsAndNameTheirCondition) {
   EXPECT_EQ(entryOf("AEI3").reason, "INVTSREO");
 
   EXPECT_EQ(kUnhandledConditionResponse.size(), 357u);
-  EXPECT_TRUE(kUnhandledConditionResponse.starts_with(
-      "Change the application program either to prevent the condition recurring, to check the "
-      "condition using the RESP option"));
-  EXPECT_TRUE(kUnhandledConditionResponse.ends_with(
-      "EIBRESP2 and EIBRCODE fields of the EXEC Interface Block."));
+  EXPECT_TRUE(
+      std::string_view(kUnhandledConditionResponse)
+          .starts_with(
+              "Change the application program either to prevent the condition recurring, to check the "
+              "condition using the RESP option"));
+  EXPECT_TRUE(std::string_view(kUnhandledConditionResponse)
+                  .ends_with("EIBRESP2 and EIBRCODE fields of the EXEC Interface Block."));
 }
 
 TEST(CicsInline, EveryPaneHoldsOneCleanLine) {
@@ -157,13 +159,15 @@ TEST(CicsInline, TextsSharedWithTheDescribersComeFromTheStockConstants) {
   EXPECT_TRUE(samePlace(entryOf("AEY7").response, entryOf("ABMP").response));
 
   EXPECT_EQ(kAicaDescription.size(), 246u);
-  EXPECT_TRUE(kAicaDescription.starts_with(
-      "A task has been executing for longer than the runaway time interval"));
+  EXPECT_TRUE(
+      std::string_view(kAicaDescription)
+          .starts_with("A task has been executing for longer than the runaway time interval"));
   const std::string_view abmgResponse = entryOf("ABMG").response;
   EXPECT_EQ(abmgResponse.size(), 964u);
   EXPECT_TRUE(abmgResponse.starts_with(
       "Correlate services requested against options specified in the system generation of BMS. "));
-  for (std::string_view response : {kAeiaResponse, kAey9Response}) {
+  for (std::string_view response :
+       {std::string_view(kAeiaResponse), std::string_view(kAey9Response)}) {
     EXPECT_GE(response.size(), 30u);
     EXPECT_LE(response.size(), 398u);
   }
