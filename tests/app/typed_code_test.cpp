@@ -178,6 +178,15 @@ TEST_F(TypedCode, MvsNotFoundDiffersBetweenEnterAndTheButton) {
   EXPECT_EQ(window->focus().current(), window->txtCode);
 }
 
+TEST_F(TypedCode, ClickingTheSearchButtonUpperCasesTheCodeOnTheWayOut) {
+  choose(window->optMvs);
+  type(QStringLiteral("s0c4"));
+  QTest::mouseClick(window->cmdType, Qt::LeftButton);
+  EXPECT_EQ(box(), QStringLiteral("S0C4"));
+  EXPECT_TRUE(window->txtReason->toPlainText().startsWith(QStringLiteral("Protection exception")));
+  EXPECT_TRUE(desktop.messages.empty());
+}
+
 TEST_F(TypedCode, StaleFlagsNeverDecideALaterLookup) {
   choose(window->optMvs);
   window->NotFoundFlag.mvs.fill(true);
