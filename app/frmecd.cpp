@@ -199,6 +199,9 @@ void frmEcd::connectHandlers() {
   connect(cmdType, &QAbstractButton::clicked, this, &frmEcd::cmdType_Click);
   connectSwitches();
   connectLookups();
+  connectIdmsLists();
+  connectJclList();
+  connectVsamLists();
 }
 
 void frmEcd::registerFocusControls() {
@@ -207,10 +210,11 @@ void frmEcd::registerFocusControls() {
   focus_->addControl(
       txtCode, [this] { txtCode_GotFocus(); }, [this] { txtCode_LostFocus(); });
   focus_->addControl(cmbDb2, [this] { cmbDb2_GotFocus(); });
+  focus_->addControl(pclst, {}, [this] { pclst_LostFocus(); });
   for (QWidget* control : std::initializer_list<QWidget*>{
-           optCobol,  optMvs,   optJcl,  optVsam, optDb2,  optCics, optIms, optIdms,   optRexx,
-           lstIdms1,  lstIdms2, lstJcl,  sclst,   eclst,   fclst,   pclst,  txtReason, txtDesc,
-           txtAction, txtResp,  Support, cmdCred, cmdType, cmdAbt,  cmdExt, cmdRfs}) {
+           optCobol, optMvs,   optJcl,  optVsam, optDb2, optCics, optIms,    optIdms, optRexx,
+           lstIdms1, lstIdms2, lstJcl,  sclst,   eclst,  fclst,   txtReason, txtDesc, txtAction,
+           txtResp,  Support,  cmdCred, cmdType, cmdAbt, cmdExt,  cmdRfs}) {
     focus_->addControl(control);
   }
 }

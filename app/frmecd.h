@@ -197,6 +197,27 @@ class frmEcd : public QWidget {
   void db2pro1(const std::int16_t& db);
   void db2pro2(const std::int16_t& db);
 
+  // IDMS: the DML function list rebuilds the minor code list; a minor code is explained by
+  // the status code describer of its major code's range.
+  void idmspr1();
+  void lstIdms1_Click();
+  void lstIdms2_Click();
+  void idmspro1();
+  void idmspro2();
+  void idmspro3();
+  void idmspro4();
+  void idmspro5();
+
+  // JCL: explains the return code picked for the utility in the main code list.
+  void lstJcl_Click();
+
+  // VSAM: one handler per list; return codes 8 and 12 open a choice of error codes.
+  void sclst_Click();
+  void eclst_Click();
+  void pclst_Click();
+  void pclst_LostFocus();
+  void fclst_Click();
+
   // The secondary windows while they are open (null otherwise).
   frmAbt* aboutWindow() const;
   frmCredit* helpWindow() const;
@@ -230,6 +251,13 @@ class frmEcd : public QWidget {
   void reportNotFound(const QString& tail, QWidget* focusTo);
   void emptyPanes();
   void lstJclStep();
+  void connectIdmsLists();
+  void connectJclList();
+  void connectVsamLists();
+  // Runs a list box's Click handler once for each item the user chooses in it.
+  void connectListClick(QListWidget* list, void (frmEcd::*click)());
+  // A list box's text: its chosen item's, or "" while none is chosen.
+  static QString listText(const QListWidget* list);
   void typedLookup(bool byEnter);
 
   Desktop& desktop_;

@@ -32,6 +32,7 @@ struct StockText {
   }
   constexpr const char* data() const { return chars; }
   constexpr std::size_t size() const { return N - 1; }
+  constexpr std::string_view view() const { return {chars, N - 1}; }
   // NOLINTNEXTLINE(google-explicit-constructor): rows hold their texts as views.
   constexpr operator std::string_view() const { return {chars, N - 1}; }
 };

@@ -1,34 +1,289 @@
 #include "catalog/jcl/utility_codes.h"
 
+#include <array>
+#include <cstddef>
+
 namespace quenmar::catalog::jcl {
 namespace {
 
-constexpr std::string_view k00_08_12_16[] = {"00", "08", "12", "16"};
-constexpr std::string_view k00_04_08[] = {"00", "04", "08"};
-constexpr std::string_view k00_to_16[] = {"00", "04", "08", "12", "16"};
-constexpr std::string_view k00_to_24[] = {"00", "04", "08", "12", "16", "20", "24"};
-constexpr std::string_view k00_04_12_16[] = {"00", "04", "12", "16"};
-constexpr std::string_view kSortCodes[] = {"00", "04", "16", "20", "24"};
+constexpr std::string_view kNA = "NA";
 
-constexpr CodeEntry kIefbr14{
-    "Dummy program. Does Nothing. ",
+// Texts that several return codes show.
+constexpr std::string_view kSuccessful = "Successful completion";
+constexpr std::string_view kSuccessfulStop = "Successful completion.";
+constexpr std::string_view kUnsuccessful = "Unsuccessful completion";
+constexpr std::string_view kUnsupportedSystem = "Unsupported operating system.";
+constexpr std::string_view kUnrecoverableEnds = "An unrecoverable error exists. The utility ends.";
+constexpr std::string_view kUnrecoverableIsEnded =
+    "An unrecoverable error exists. The utility is ended.";
+constexpr std::string_view kIefbr14Description =
     "Performs no action other than give return code 0 but the job scheduler checks JCL "
     "statements  for syntax errors, allocates space for data sets and  performs disposition "
-    "processing.",
-    "NA", "NA"};
+    "processing.";
+
+// Most utilities explain a return code in the Reason pane alone.
+constexpr ReturnCode explained(std::string_view code, std::string_view reason) {
+  return {code, {reason, kNA, kNA, kNA}};
+}
+
+// The sort programs give a short verdict and explain it in the Description pane.
+constexpr ReturnCode verdict(std::string_view code, std::string_view verdict,
+                             std::string_view description, bool listed = true) {
+  return {code, {verdict, description, kNA, kNA}, listed};
+}
+
+template <std::size_t N>
+constexpr std::size_t listedCount(const ReturnCode (&codes)[N]) {
+  std::size_t count = 0;
+  for (const ReturnCode& code : codes) {
+    count += code.listed ? 1 : 0;
+  }
+  return count;
+}
+
+// The codes the return code list offers, taken from the same rows that explain them.
+template <std::size_t Listed, std::size_t N>
+constexpr std::array<std::string_view, Listed> listedCodes(const ReturnCode (&codes)[N]) {
+  std::array<std::string_view, Listed> list{};
+  std::size_t next = 0;
+  for (const ReturnCode& code : codes) {
+    if (code.listed) {
+      list[next++] = code.code;
+    }
+  }
+  return list;
+}
+
+constexpr ReturnCode kIebcompr[] = {
+    explained("00", kSuccessful),
+    explained("08", "An unequal comparison. Processing continues."),
+    explained("12", kUnrecoverableEnds),
+    explained("16", "A user routine passed a return code of 16 to IEBCOMPR. The utility ends."),
+};
+
+constexpr ReturnCode kIebcopy[] = {
+    explained("00", kSuccessful),
+    explained(
+        "04",
+        "A condition arose from which recovery may be possible; processing went on, and the messages in SYSPRINT show which data sets or members were affected."),
+    explained("08", kUnrecoverableEnds),
+};
+
+// The utility's entries call it IEBDG, its real name.
+constexpr ReturnCode kIebdbg[] = {
+    explained("00", kSuccessfulStop),
+    explained(
+        "04",
+        "A user routine returned a code of 16 to IEBDG, asking it to stop; the utility ended at the user's request."),
+    explained(
+        "08",
+        "An error was found while a set of utility control statements was processed. No data is generated after the error; processing goes on normally with the  next set of control statements, if there is one."),
+    explained(
+        "12",
+        "An error occurred while an input or output data set was being processed. The utility ends."),
+    explained("16", "An error occurred from which the utility cannot recover. The utility ends."),
+};
+
+constexpr ReturnCode kIebedit[] = {
+    explained("00", kSuccessful),
+    explained(
+        "04",
+        "An error occurred; the output data set may not be usable as a job stream.  Processing continues."),
+    explained(
+        "08",
+        "An unrecoverable error occurred while the input, output or control data set was being processed. The utility ends."),
+};
+
+constexpr ReturnCode kIebgener[] = {
+    explained("00", kSuccessfulStop),
+    explained("04", "Probably a successful completion; a warning message was written to SYSPRINT."),
+    explained(
+        "08",
+        "Processing stopped after the user asked for user header labels only, or an error was found in DBCS data."),
+    explained("12", "An unrecoverable error exists; the job step ends."),
+    explained("16", "A user routine returned 16 to IEBGENER, and the utility ended."),
+};
+
+constexpr ReturnCode kIebimage[] = {
+    explained("00", "Successful completion; operations performed as requested."),
+    explained("04", "Warning messages were issued, but the requested operations were performed."),
+    explained(
+        "08",
+        "An error was found in a request; that operation was not performed and the utility went on with the next one."),
+    explained("12", "Severe exception; processing may end."),
+    explained("16", "Catastrophic exception; processing ends."),
+    explained("20", "SYSPRINT data set could not be opened; the utility is ended."),
+    explained("24", "User parameter list incorrect; the utility is ended"),
+};
+
+constexpr ReturnCode kIebisam[] = {
+    explained("00", kSuccessful),
+    explained(
+        "04",
+        "A condition arose from which recovery may be possible; the utility carried on, and SYSPRINT holds a warning message."),
+    explained(
+        "08",
+        "An error prevented the requested unload, copy or load from completing; see the SYSPRINT messages for the data set concerned."),
+    explained("12",
+              "A serious error occurred, such as a user routine returning 12; the utility ends."),
+    explained("16",
+              "An unrecoverable error occurred, or a user routine returned 16; the utility ends."),
+};
+
+constexpr ReturnCode kIebptpch[] = {
+    explained("00", kSuccessful),
+    explained(
+        "04",
+        "Either the physical sequential input data set is empty, or the partitioned input data set has no members."),
+    explained(
+        "08",
+        "A member named for printing or punching does not exist in the input data set; processing goes on with the next member."),
+    explained("12",
+              "An unrecoverable error occurred, or a user routine returned 12. The utility ends."),
+    explained("16", "A user routine returned 16 to IEBPTPCH. The utility ends."),
+};
+
+constexpr ReturnCode kIebupdte[] = {
+    explained("00", kSuccessful),
+    explained(
+        "04",
+        "A control statement is coded or used incorrectly. If either the input or the output is sequential, the utility ends; if both are partitioned, it skips to the next function statement and goes on, so see SYSPRINT for the member."),
+    explained("12", kUnrecoverableIsEnded),
+    explained("16", "A user label routine returned 16 to IEBUPDTE. The utility ends."),
+};
+
+// The list calls the tape labelling utility IEHINIT; its entries use its real name, IEHINITT.
+constexpr ReturnCode kIehinit[] = {
+    explained("00", "Successful completion. A message data set was created."),
+    explained(
+        "04",
+        "A condition arose while a tape was being labelled; the request concerned may not have been completed. See the messages in SYSPRINT."),
+    explained(
+        "08",
+        "An error occurred while IEHINITT processed a control statement or a tape; that request was not completed."),
+    explained("12",
+              "A severe error occurred in IEHINITT; see SYSPRINT for the request that failed."),
+    explained("16", "An unrecoverable error occurred in IEHINITT. The utility ends."),
+};
+
+constexpr ReturnCode kIehlist[] = {
+    explained("00", kSuccessfulStop),
+    explained(
+        "08",
+        "A listing request, such as one for a particular catalog entry, did not succeed; processing goes on with the next statement."),
+    explained("12", "A permanent input/output error occurred. The job is ended."),
+    explained(
+        "16",
+        "An unrecoverable error occurred, for example SYSIN or SYSPRINT could not be opened. The job is ended."),
+};
+
+constexpr ReturnCode kIehmove[] = {
+    explained("00", kSuccessful),
+    explained(
+        "04",
+        "A condition arose from which recovery may be possible; the current move or copy went on."),
+    explained(
+        "08",
+        "An unrecoverable error occurred in one move or copy function; that function ended and the utility went on with the next control statement."),
+    explained("12", kUnrecoverableIsEnded),
+    explained(
+        "16",
+        "An unrecoverable error occurred while SYSIN or SYSPRINT was being read or written. The utility is ended."),
+};
+
+constexpr ReturnCode kIehprogm[] = {
+    explained("00", kSuccessful),
+    explained(
+        "04",
+        "A syntax error was found in the name field of a control statement or in the PARM field of the EXEC statement; processing continues."),
+    explained(
+        "08",
+        "A requested operation was ignored because its control statement or request was invalid; the operation was not performed."),
+    explained(
+        "12",
+        "An input/output error occurred while SYSIN, SYSPRINT or a VTOC was being read or written. The utility ends."),
+    explained("16", kUnrecoverableIsEnded),
+};
+
+constexpr ReturnCode kDfsort[] = {
+    verdict("00", kSuccessful, "DFSORT completed successfully. "),
+    verdict(
+        "04", kSuccessful,
+        "DFSORT completed, but it met a condition that the job or the installation asked it to report with return code 4 rather than simply ignore. Typical causes include: SPANINC=RC4, with incomplete spanned records removed; NULLOUT=RC4, with an empty SORTOUT data set, or NULLOFL=RC4, with an empty OUTFIL data set; OVFLO=RC4, when a SUM field overflowed; PAD=RC4 or TRUNC=RC4, when records were padded or truncated to fit the output record length. Read the ICE messages in SYSOUT to see which applied, and check that the output is still what the job needs before later steps use it. "),
+    verdict("16", kUnsuccessful,
+            "DFSORT detected an error that prevented it from completing successfully."),
+    verdict(
+        "20", "Message data set missing",
+        "DFSORT could not write its messages because the SYSOUT DD statement, or the message data set named by MSGDDN, was missing; it ended without processing the data."),
+    verdict(
+        "24", kUnsupportedSystem,
+        "DFSORT was run on an operating system release that it does not support, and it ended at once. Run it on a supported release or install a DFSORT level that fits the system."),
+};
+
+// The return code list offers ICETOOL the same codes as DFSORT, so 12 is not among them.
+constexpr ReturnCode kIcetool[] = {
+    verdict("00", kSuccessful, "All operations completed successfully "),
+    verdict(
+        "04", kSuccessful,
+        "Every operation completed, but at least one ended with return code 4, for instance a COUNT operator whose RC4 condition was met or a DFSORT run that ended with a warning; the TOOLMSG messages show which."),
+    verdict(
+        "12", kUnsuccessful,
+        "The operations completed, but at least one ended with return code 12, typically a COUNT operator whose RC12 condition was met. Later job steps can test the code with COND or IF to choose what runs next.",
+        false),
+    verdict(
+        "16", kUnsuccessful,
+        "At least one operation failed because ICETOOL or DFSORT found an error; later operations may not have run. The TOOLMSG and DFSMSG data sets hold the messages that explain it."),
+    verdict("20", "Message data set error.",
+            "The TOOLMSG DD statement was not present or the TOOLMSG data set was not opened."),
+    verdict(
+        "24", kUnsupportedSystem,
+        "ICETOOL was run on an operating system release that it does not support, and it ended without performing any operation."),
+};
+
+constexpr auto kIebcomprList = listedCodes<listedCount(kIebcompr)>(kIebcompr);
+constexpr auto kIebcopyList = listedCodes<listedCount(kIebcopy)>(kIebcopy);
+constexpr auto kIebdbgList = listedCodes<listedCount(kIebdbg)>(kIebdbg);
+constexpr auto kIebeditList = listedCodes<listedCount(kIebedit)>(kIebedit);
+constexpr auto kIebgenerList = listedCodes<listedCount(kIebgener)>(kIebgener);
+constexpr auto kIebimageList = listedCodes<listedCount(kIebimage)>(kIebimage);
+constexpr auto kIebisamList = listedCodes<listedCount(kIebisam)>(kIebisam);
+constexpr auto kIebptpchList = listedCodes<listedCount(kIebptpch)>(kIebptpch);
+constexpr auto kIebupdteList = listedCodes<listedCount(kIebupdte)>(kIebupdte);
+constexpr auto kIehinitList = listedCodes<listedCount(kIehinit)>(kIehinit);
+constexpr auto kIehlistList = listedCodes<listedCount(kIehlist)>(kIehlist);
+constexpr auto kIehmoveList = listedCodes<listedCount(kIehmove)>(kIehmove);
+constexpr auto kIehprogmList = listedCodes<listedCount(kIehprogm)>(kIehprogm);
+constexpr auto kDfsortList = listedCodes<listedCount(kDfsort)>(kDfsort);
+constexpr auto kIcetoolList = listedCodes<listedCount(kIcetool)>(kIcetool);
+
+// IEFBR14 and IEHATLAS end with no return code worth a list. Picking one of them shows its
+// entry at once; a pick in the return code list while its name stands in the main list's text
+// shows the second entry, which for IEFBR14 states the return code instead.
+constexpr CodeEntry kIefbr14{"Dummy program. Does Nothing. ", kIefbr14Description, kNA, kNA};
 constexpr CodeEntry kIehatlas{"Equivalent to Device Support Facility (ICKDSF). Not available now.",
-                              "NA", "NA", "NA"};
+                              kNA, kNA, kNA};
+constexpr NameOnlyAnswer kIefbr14Answer{{"Dummy program. Returns 0", kIefbr14Description, kNA, kNA},
+                                        true};
+constexpr NameOnlyAnswer kIehatlasAnswer{kIehatlas, false};
 
 constexpr Utility kUtilities[] = {
-    {"IEBCOMPR", k00_08_12_16, nullptr}, {"IEBCOPY", k00_04_08, nullptr},
-    {"IEBDBG", k00_to_16, nullptr},      {"IEBEDIT", k00_04_08, nullptr},
-    {"IEBGENER", k00_to_16, nullptr},    {"IEBIMAGE", k00_to_24, nullptr},
-    {"IEBISAM", k00_to_16, nullptr},     {"IEBPTPCH", k00_to_16, nullptr},
-    {"IEFBR14", {}, &kIefbr14},          {"IEBUPDTE", k00_04_12_16, nullptr},
-    {"IEHATLAS", {}, &kIehatlas},        {"IEHINIT", k00_to_16, nullptr},
-    {"IEHLIST", k00_08_12_16, nullptr},  {"IEHMOVE", k00_to_16, nullptr},
-    {"IEHPROGM", k00_to_16, nullptr},    {"DFSORT", kSortCodes, nullptr},
-    {"ICETOOL", kSortCodes, nullptr},
+    {"IEBCOMPR", kIebcomprList, nullptr, kIebcompr, nullptr},
+    {"IEBCOPY", kIebcopyList, nullptr, kIebcopy, nullptr},
+    {"IEBDBG", kIebdbgList, nullptr, kIebdbg, nullptr},
+    {"IEBEDIT", kIebeditList, nullptr, kIebedit, nullptr},
+    {"IEBGENER", kIebgenerList, nullptr, kIebgener, nullptr},
+    {"IEBIMAGE", kIebimageList, nullptr, kIebimage, nullptr},
+    {"IEBISAM", kIebisamList, nullptr, kIebisam, nullptr},
+    {"IEBPTPCH", kIebptpchList, nullptr, kIebptpch, nullptr},
+    {"IEFBR14", {}, &kIefbr14, {}, &kIefbr14Answer},
+    {"IEBUPDTE", kIebupdteList, nullptr, kIebupdte, nullptr},
+    {"IEHATLAS", {}, &kIehatlas, {}, &kIehatlasAnswer},
+    {"IEHINIT", kIehinitList, nullptr, kIehinit, nullptr},
+    {"IEHLIST", kIehlistList, nullptr, kIehlist, nullptr},
+    {"IEHMOVE", kIehmoveList, nullptr, kIehmove, nullptr},
+    {"IEHPROGM", kIehprogmList, nullptr, kIehprogm, nullptr},
+    {"DFSORT", kDfsortList, nullptr, kDfsort, nullptr},
+    {"ICETOOL", kIcetoolList, nullptr, kIcetool, nullptr},
 };
 
 }  // namespace
@@ -39,6 +294,15 @@ const Utility* findUtility(std::string_view name) {
   for (const Utility& utility : kUtilities) {
     if (utility.name == name) {
       return &utility;
+    }
+  }
+  return nullptr;
+}
+
+const CodeEntry* findReturnCode(const Utility& utility, std::string_view code) {
+  for (const ReturnCode& row : utility.returnCodeEntries) {
+    if (row.code == code) {
+      return &row.entry;
     }
   }
   return nullptr;

@@ -1,0 +1,106 @@
+// The four VSAM lists. Each pick empties the panes and shows the picked code's entry alone;
+// return codes 8 and 12 open a choice among the logical or physical error codes, which lasts
+// while the error code list keeps the focus.
+#include <QByteArray>
+#include <QListWidget>
+#include <QRadioButton>
+#include <string_view>
+#include <vector>
+
+#include "app/controls.h"
+#include "app/desktop.h"
+#include "app/focus_bridge.h"
+#include "app/frmecd.h"
+#include "catalog/number_reader.h"
+#include "catalog/vsam/vsam_entries.h"
+
+namespace quenmar {
+namespace {
+
+namespace vsam = catalog::vsam;
+
+std::string_view view(const QByteArray& bytes) {
+  return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+std::vector<std::string_view> keysOf(std::span<const catalog::TextRow> rows) {
+  std::vector<std::string_view> keys;
+  keys.reserve(rows.size());
+  for (const catalog::TextRow& row : rows) {
+    keys.push_back(row.keys[0]);
+  }
+  return keys;
+}
+
+}  // namespace
+
+void frmEcd::connectVsamLists() {
+  connectListClick(sclst, &frmEcd::sclst_Click);
+  connectListClick(eclst, &frmEcd::eclst_Click);
+  connectListClick(fclst, &frmEcd::fclst_Click);
+  connectListClick(pclst, &frmEcd::pclst_Click);
+}
+
+void frmEcd::sclst_Click() {
+  if (listText(sclst).isEmpty() || !optVsam->isChecked()) {
+    return;
+  }
+  emptyPanes();
+  describe(vsam::statusCodeEntries(), listText(sclst));
+}
+
+// The function code list stays disabled from the start of an error code choice until an error
+// code is picked, so that the panes answer the choice first.
+void frmEcd::eclst_Click() {
+  if (listText(eclst).isEmpty()) {
+    return;
+  }
+  emptyPanes();
+  if (!optVsam->isChecked()) {
+    return;
+  }
+  const QByteArray code = listText(eclst).toUtf8();
+  const vsam::ReturnCode* returnCode = vsam::findReturnCode(view(code));
+  if (returnCode == nullptr) {
+    return;
+  }
+  if (returnCode->errorCodes.empty()) {
+    showEntry(returnCode->entry);
+    return;
+  }
+  pclst->clear();
+  desktop_.showMessage(this, controls::fromCatalog(returnCode->title),
+                       controls::fromCatalog(returnCode->prompt));
+  controls::appendItems(pclst, keysOf(returnCode->errorCodes));
+  focus_->moveTo(pclst);
+  fclst->setEnabled(false);
+}
+
+// The error codes carry no mark of their kind: the return code chosen now decides, read as a
+// number.
+void frmEcd::pclst_Click() {
+  if (optVsam->isChecked()) {
+    const QByteArray returnCode = listText(eclst).toUtf8();
+    const std::optional<std::int16_t> number = catalog::readCodeNumber(view(returnCode));
+    const vsam::ReturnCode* choice = number ? vsam::findErrorChoice(*number) : nullptr;
+    if (choice != nullptr) {
+      emptyPanes();
+      describe(choice->errorCodes, listText(pclst));
+    }
+  }
+  sclst->setEnabled(true);
+  eclst->setEnabled(true);
+  fclst->setEnabled(true);
+}
+
+void frmEcd::pclst_LostFocus() { pclst->clear(); }
+
+void frmEcd::fclst_Click() {
+  if (!optVsam->isChecked()) {
+    return;
+  }
+  emptyPanes();
+  describe(vsam::functionCodeEntries(), listText(fclst));
+}
+
+}  // namespace quenmar
