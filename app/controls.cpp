@@ -24,6 +24,12 @@ QString fromCatalog(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+Utf8::Utf8(const QString& text) : bytes_(text.toUtf8()) {}
+
+std::string_view Utf8::view() const {
+  return {bytes_.constData(), static_cast<std::size_t>(bytes_.size())};
+}
+
 QString text(const QComboBox* list) { return list->currentText(); }
 
 void setText(QComboBox* list, const QString& text) {

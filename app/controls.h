@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <span>
 #include <string_view>
@@ -11,6 +12,16 @@ class QPlainTextEdit;
 namespace quenmar::controls {
 
 QString fromCatalog(std::string_view text);
+
+// A control's text as the catalogue reads it: a UTF-8 view, whose bytes live as long as this.
+class Utf8 {
+ public:
+  explicit Utf8(const QString& text);
+  std::string_view view() const;
+
+ private:
+  QByteArray bytes_;
+};
 
 // A drop-down list's text. Setting it leaves no item chosen, as a typed text would, so the
 // next pick of any item counts as a change; it never runs the list's Click handler.

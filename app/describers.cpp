@@ -2,6 +2,7 @@
 // catalogue tables; how a table answers is the same for all of them.
 #include <QByteArray>
 
+#include "app/controls.h"
 #include "app/frmecd.h"
 #include "catalog/cics/cics_tables.h"
 #include "catalog/db2/db2_tables.h"
@@ -16,9 +17,7 @@ namespace ims = catalog::ims;
 namespace db2 = catalog::db2;
 
 bool frmEcd::describe(std::span<const catalog::TextRow> table, const QString& code) {
-  const QByteArray utf8 = code.toUtf8();
-  const catalog::CodeEntry* entry =
-      catalog::findByText(table, std::string_view(utf8.constData(), utf8.size()));
+  const catalog::CodeEntry* entry = catalog::findByText(table, controls::Utf8(code).view());
   if (entry == nullptr) {
     return false;
   }

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "app/controls.h"
 #include "app/frmecd.h"
 #include "app/looks.h"
 #include "skin/dorx_xp_button.h"
@@ -90,10 +91,6 @@ const ControlSpec& specOf(std::string_view name) {
   return *it;
 }
 
-QString qstr(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void paintBackground(QWidget* widget, const QColor& color) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, color);
@@ -151,11 +148,11 @@ template <class T>
 static T* place(QWidget* window, QWidget* frame, std::string_view name) {
   const ControlSpec& spec = specOf(name);
   auto* widget = new T(spec.parent == Parent::Frame ? frame : window);
-  widget->setObjectName(qstr(spec.name));
+  widget->setObjectName(controls::fromCatalog(spec.name));
   widget->setGeometry(looks::twipsRect(spec.left, spec.top, spec.width, spec.height));
   if constexpr (requires { widget->setText(QString()); }) {
     if (!spec.text.empty()) {
-      widget->setText(qstr(spec.text));
+      widget->setText(controls::fromCatalog(spec.text));
     }
   }
   if (spec.tabIndex < 0) {
@@ -208,7 +205,7 @@ void frmEcd::buildControls() {
   txtResp = place<QPlainTextEdit>(this, f, "txtResp");
   Label8 = place<QLabel>(this, f, "Label8");
   Label4 = place<QLabel>(this, f, "Label4");
-  Label4->setText(qstr(kNotice));
+  Label4->setText(controls::fromCatalog(kNotice));
   // The notice's place is given in the frame's coordinates but lies on the frame's bottom
   // edge, where the frame would clip all of it but one row of pixels. It is drawn on the
   // window at the same spot so that it can be read.
@@ -291,7 +288,7 @@ void frmEcd::setTabOrder() {
             [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
   QWidget* previous = nullptr;
   for (const ControlSpec* spec : ordered) {
-    auto* widget = findChild<QWidget*>(qstr(spec->name));
+    auto* widget = findChild<QWidget*>(controls::fromCatalog(spec->name));
     if (previous != nullptr) {
       QWidget::setTabOrder(previous, widget);
     }

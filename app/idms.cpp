@@ -13,17 +13,13 @@ namespace {
 
 namespace idms = catalog::idms;
 
-std::string_view view(const QByteArray& bytes) {
-  return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
-
 // A describer answers only for its own major codes.
 void describeStatus(frmEcd& window, std::span<const idms::StatusRow> table, const QString& major,
                     const QString& minor) {
-  const QByteArray majorBytes = major.toUtf8();
-  const QByteArray minorBytes = minor.toUtf8();
+  const controls::Utf8 majorBytes(major);
+  const controls::Utf8 minorBytes(minor);
   if (const catalog::CodeEntry* entry =
-          idms::findStatus(table, view(majorBytes), view(minorBytes))) {
+          idms::findStatus(table, majorBytes.view(), minorBytes.view())) {
     window.showEntry(*entry);
   }
 }
@@ -63,8 +59,8 @@ void frmEcd::idmspr1() {
 // Picking a DML function offers the minor codes it can report; the panes keep what they show
 // until a minor code is picked.
 void frmEcd::lstIdms1_Click() {
-  const QByteArray major = listText(lstIdms1).toUtf8();
-  const idms::DmlFunction* function = idms::findDmlFunction(view(major));
+  const controls::Utf8 major(listText(lstIdms1));
+  const idms::DmlFunction* function = idms::findDmlFunction(major.view());
   if (function == nullptr) {
     return;
   }
@@ -76,9 +72,9 @@ void frmEcd::lstIdms1_Click() {
 // empties the panes rather than leave another pair's explanation beside it.
 void frmEcd::lstIdms2_Click() {
   const auto shownBefore = entriesShown_;
-  const QByteArray major = listText(lstIdms1).toUtf8();
+  const controls::Utf8 major(listText(lstIdms1));
   for (const Share& share : kShares) {
-    if (holdsMajor(share.table(), view(major))) {
+    if (holdsMajor(share.table(), major.view())) {
       (this->*share.describer)();
       break;
     }

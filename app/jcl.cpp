@@ -10,13 +10,7 @@
 #include "catalog/jcl/utility_codes.h"
 
 namespace quenmar {
-namespace {
-
-std::string_view view(const QByteArray& bytes) {
-  return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void frmEcd::connectJclList() { connectListClick(lstJcl, &frmEcd::lstJcl_Click); }
 
@@ -25,8 +19,8 @@ void frmEcd::connectJclList() { connectListClick(lstJcl, &frmEcd::lstJcl_Click);
 // nothing answers empties the panes rather than leave another code's explanation beside it.
 void frmEcd::lstJcl_Click() {
   const auto shownBefore = entriesShown_;
-  const QByteArray name = controls::text(cmbCode).toUtf8();
-  const catalog::jcl::Utility* utility = catalog::jcl::findUtility(view(name));
+  const controls::Utf8 name(controls::text(cmbCode));
+  const catalog::jcl::Utility* utility = catalog::jcl::findUtility(name.view());
   if (utility != nullptr && utility->nameOnlyAnswer != nullptr) {
     if (utility->nameOnlyAnswer->emptiesReturnCodeList) {
       lstJcl->clear();
@@ -35,8 +29,8 @@ void frmEcd::lstJcl_Click() {
     return;
   }
   if (utility != nullptr) {
-    const QByteArray code = listText(lstJcl).toUtf8();
-    if (const catalog::CodeEntry* entry = catalog::jcl::findReturnCode(*utility, view(code))) {
+    const controls::Utf8 code(listText(lstJcl));
+    if (const catalog::CodeEntry* entry = catalog::jcl::findReturnCode(*utility, code.view())) {
       showEntry(*entry);
     }
   }

@@ -18,19 +18,7 @@
 #include "catalog/rexx/rexx_catalog.h"
 
 namespace quenmar {
-namespace {
-
-// The catalogue works on UTF-8 views; this keeps the bytes alive while a lookup reads them.
-class Utf8 {
- public:
-  explicit Utf8(const QString& text) : bytes_(text.toUtf8()) {}
-  std::string_view view() const { return {bytes_.constData(), std::size_t(bytes_.size())}; }
-
- private:
-  QByteArray bytes_;
-};
-
-}  // namespace
+namespace {}  // namespace
 
 void frmEcd::emptyPanes() {
   txtAction->clear();
@@ -47,7 +35,7 @@ void frmEcd::cmbCode_Click() {
 
   if (optDb2->isChecked()) {
     const std::optional<std::int16_t> sqlCode =
-        catalog::readCodeNumber(Utf8(controls::text(cmbCode)).view());
+        catalog::readCodeNumber(controls::Utf8(controls::text(cmbCode)).view());
     if (sqlCode) {
       if (const catalog::CodeEntry* entry = catalog::db2::findSqlErrorEntry(*sqlCode)) {
         showEntry(*entry);
@@ -61,7 +49,8 @@ void frmEcd::cmbCode_Click() {
     }
   } else if (optCobol->isChecked()) {
     const QString code = controls::text(cmbCode);
-    if (const catalog::CodeEntry* entry = catalog::cobol::findByListKey(Utf8(code).view())) {
+    if (const catalog::CodeEntry* entry =
+            catalog::cobol::findByListKey(controls::Utf8(code).view())) {
       showEntry(*entry);
       return;
     }
@@ -81,7 +70,7 @@ void frmEcd::cmbCode_Click() {
     lstJclStep();
   } else if (optRexx->isChecked()) {
     const std::optional<std::int16_t> number =
-        catalog::readCodeNumber(Utf8(controls::text(cmbCode)).view());
+        catalog::readCodeNumber(controls::Utf8(controls::text(cmbCode)).view());
     const catalog::CodeEntry* entry = number ? catalog::rexx::findError(*number) : nullptr;
     if (entry != nullptr) {
       showEntry(*entry);
@@ -109,7 +98,7 @@ void frmEcd::cmbCode_Click() {
 void frmEcd::lstJclStep() {
   lstJcl->setVisible(true);
   const catalog::jcl::Utility* utility =
-      catalog::jcl::findUtility(Utf8(controls::text(cmbCode)).view());
+      catalog::jcl::findUtility(controls::Utf8(controls::text(cmbCode)).view());
   if (utility == nullptr) {
     return;
   }

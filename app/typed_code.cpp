@@ -118,10 +118,9 @@ void frmEcd::typedLookup(bool byEnter) {
     return;
   }
   if (optCobol->isChecked()) {
-    const QByteArray code = txtCode->toPlainText().toUtf8();
+    const controls::Utf8 code(txtCode->toPlainText());
     CategoryFlag.cobol = true;
-    if (const catalog::CodeEntry* entry = catalog::cobol::findByTypedKey(
-            std::string_view(code.constData(), std::size_t(code.size())))) {
+    if (const catalog::CodeEntry* entry = catalog::cobol::findByTypedKey(code.view())) {
       showEntry(*entry);
       return;
     }
@@ -146,9 +145,8 @@ void frmEcd::typedLookup(bool byEnter) {
       reportNotFound(QStringLiteral(" was not found"), focusTo);
     }
   } else if (optRexx->isChecked()) {
-    const QByteArray text = txtCode->toPlainText().toUtf8();
     const std::optional<std::int16_t> number =
-        catalog::readCodeNumber(std::string_view(text.constData(), std::size_t(text.size())));
+        catalog::readCodeNumber(controls::Utf8(txtCode->toPlainText()).view());
     const catalog::CodeEntry* entry =
         (number && *number >= 1 && *number <= 50) ? catalog::rexx::findError(*number) : nullptr;
     if (entry != nullptr) {

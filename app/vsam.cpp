@@ -19,10 +19,6 @@ namespace {
 
 namespace vsam = catalog::vsam;
 
-std::string_view view(const QByteArray& bytes) {
-  return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
-
 std::vector<std::string_view> keysOf(std::span<const catalog::TextRow> rows) {
   std::vector<std::string_view> keys;
   keys.reserve(rows.size());
@@ -59,8 +55,8 @@ void frmEcd::eclst_Click() {
   if (!optVsam->isChecked()) {
     return;
   }
-  const QByteArray code = listText(eclst).toUtf8();
-  const vsam::ReturnCode* returnCode = vsam::findReturnCode(view(code));
+  const controls::Utf8 code(listText(eclst));
+  const vsam::ReturnCode* returnCode = vsam::findReturnCode(code.view());
   if (returnCode == nullptr) {
     return;
   }
@@ -80,8 +76,8 @@ void frmEcd::eclst_Click() {
 // number.
 void frmEcd::pclst_Click() {
   if (optVsam->isChecked()) {
-    const QByteArray returnCode = listText(eclst).toUtf8();
-    const std::optional<std::int16_t> number = catalog::readCodeNumber(view(returnCode));
+    const controls::Utf8 returnCode(listText(eclst));
+    const std::optional<std::int16_t> number = catalog::readCodeNumber(returnCode.view());
     const vsam::ReturnCode* choice = number ? vsam::findErrorChoice(*number) : nullptr;
     if (choice != nullptr) {
       emptyPanes();
