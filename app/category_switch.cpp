@@ -24,21 +24,21 @@ constexpr const char* kChooseHere = "Choose Here";
 
 struct frmEcd::SwitchSpec {
   QRadioButton* frmEcd::*option;
-  bool mainList;  // enabled, shown and focused; otherwise disabled and hidden
-  const char* mainTooltip;
-  SecondList second;
-  bool typedBox;  // the typed-code box with its label and search button
-  const char* boxTooltip;
-  bool idmsLists;
-  bool db2Labels;
-  bool imsLabels;
-  bool jclList;
-  bool vsamLists;
+  bool mainList = false;  // enabled, shown and focused; otherwise disabled and hidden
+  const char* mainTooltip = nullptr;
+  SecondList second = SecondList::Hidden;
+  bool typedBox = false;  // the typed-code box with its label and search button
+  const char* boxTooltip = nullptr;
+  bool idmsLists = false;
+  bool db2Labels = false;
+  bool imsLabels = false;
+  bool jclList = false;
+  bool vsamLists = false;
   // The flag the Category sets; the others are cleared, the REXX flag only by MVS and REXX.
-  bool CategoryFlags::*ownFlag;
-  bool clearsRexx;
-  bool fillOnlyWhileSet;
-  void (*fill)(frmEcd&);
+  bool CategoryFlags::*ownFlag = nullptr;
+  bool clearsRexx = false;
+  bool fillOnlyWhileSet = false;
+  void (*fill)(frmEcd&) = nullptr;
 };
 
 namespace {
@@ -65,26 +65,93 @@ void fillVsam(frmEcd& w) {
 
 using F = frmEcd::CategoryFlags;
 
-// clang-format off
-const frmEcd::SwitchSpec kMvs{&frmEcd::optMvs, true, "Select the MVS Error", SecondList::Hidden,
-    true, "Enter the MVS Error", false, false, false, false, false, &F::mvs, true, true, fillMvs};
-const frmEcd::SwitchSpec kCics{&frmEcd::optCics, true, "Select the CICS Error", SecondList::Hidden,
-    true, "Enter CICS Error", false, false, false, false, false, &F::cics, false, true, fillCics};
-const frmEcd::SwitchSpec kIms{&frmEcd::optIms, true, "Select the IMS Error", SecondList::Ims,
-    false, nullptr, false, false, true, false, false, nullptr, false, false, fillIms};
-const frmEcd::SwitchSpec kDb2{&frmEcd::optDb2, true, "Select the SQL Error", SecondList::Db2,
-    false, nullptr, false, true, false, false, false, &F::db2, false, true, fillDb2};
-const frmEcd::SwitchSpec kIdms{&frmEcd::optIdms, false, nullptr, SecondList::Hidden,
-    false, nullptr, true, false, false, false, false, nullptr, false, false, fillIdms};
-const frmEcd::SwitchSpec kJcl{&frmEcd::optJcl, true, "Select the JCL Error", SecondList::Hidden,
-    false, nullptr, false, false, false, true, false, &F::jcl, false, true, fillJcl};
-const frmEcd::SwitchSpec kCobol{&frmEcd::optCobol, true, "Select the COBOL Error", SecondList::Hidden,
-    true, "Enter the COBOL Error", false, false, false, false, false, &F::cobol, false, true, fillCobol};
-const frmEcd::SwitchSpec kRexx{&frmEcd::optRexx, true, "Select the REXX Error", SecondList::Hidden,
-    true, "Enter REXX Error", false, false, false, false, false, &F::rexx, true, true, fillRexx};
-const frmEcd::SwitchSpec kVsam{&frmEcd::optVsam, false, nullptr, SecondList::Hidden,
-    false, nullptr, false, false, false, false, true, nullptr, false, false, fillVsam};
-// clang-format on
+const frmEcd::SwitchSpec kMvs{
+    .option = &frmEcd::optMvs,
+    .mainList = true,
+    .mainTooltip = "Select the MVS Error",
+    .typedBox = true,
+    .boxTooltip = "Enter the MVS Error",
+    .ownFlag = &F::mvs,
+    .clearsRexx = true,
+    .fillOnlyWhileSet = true,
+    .fill = fillMvs,
+};
+
+const frmEcd::SwitchSpec kCics{
+    .option = &frmEcd::optCics,
+    .mainList = true,
+    .mainTooltip = "Select the CICS Error",
+    .typedBox = true,
+    .boxTooltip = "Enter CICS Error",
+    .ownFlag = &F::cics,
+    .fillOnlyWhileSet = true,
+    .fill = fillCics,
+};
+
+const frmEcd::SwitchSpec kIms{
+    .option = &frmEcd::optIms,
+    .mainList = true,
+    .mainTooltip = "Select the IMS Error",
+    .second = SecondList::Ims,
+    .imsLabels = true,
+    .fill = fillIms,
+};
+
+const frmEcd::SwitchSpec kDb2{
+    .option = &frmEcd::optDb2,
+    .mainList = true,
+    .mainTooltip = "Select the SQL Error",
+    .second = SecondList::Db2,
+    .db2Labels = true,
+    .ownFlag = &F::db2,
+    .fillOnlyWhileSet = true,
+    .fill = fillDb2,
+};
+
+const frmEcd::SwitchSpec kIdms{
+    .option = &frmEcd::optIdms,
+    .idmsLists = true,
+    .fill = fillIdms,
+};
+
+const frmEcd::SwitchSpec kJcl{
+    .option = &frmEcd::optJcl,
+    .mainList = true,
+    .mainTooltip = "Select the JCL Error",
+    .jclList = true,
+    .ownFlag = &F::jcl,
+    .fillOnlyWhileSet = true,
+    .fill = fillJcl,
+};
+
+const frmEcd::SwitchSpec kCobol{
+    .option = &frmEcd::optCobol,
+    .mainList = true,
+    .mainTooltip = "Select the COBOL Error",
+    .typedBox = true,
+    .boxTooltip = "Enter the COBOL Error",
+    .ownFlag = &F::cobol,
+    .fillOnlyWhileSet = true,
+    .fill = fillCobol,
+};
+
+const frmEcd::SwitchSpec kRexx{
+    .option = &frmEcd::optRexx,
+    .mainList = true,
+    .mainTooltip = "Select the REXX Error",
+    .typedBox = true,
+    .boxTooltip = "Enter REXX Error",
+    .ownFlag = &F::rexx,
+    .clearsRexx = true,
+    .fillOnlyWhileSet = true,
+    .fill = fillRexx,
+};
+
+const frmEcd::SwitchSpec kVsam{
+    .option = &frmEcd::optVsam,
+    .vsamLists = true,
+    .fill = fillVsam,
+};
 
 QString qs(const char* text) { return QString::fromLatin1(text); }
 
