@@ -23,7 +23,7 @@ inline constexpr StockText kReadyTheObjectArea{
     "The area holding the object record is not ready for this run unit. Two causes are likely: 1) no READY for that area, or the data area is readied but not a separate index area; 2) the subschema now puts the record or its index elsewhere and the program was not rebuilt."};
 inline constexpr StockText kDbkeyInconsistent{"DBKEY is inconsistent "};
 inline constexpr StockText kCheckTheDbkey{
-    "Check the db-key: 1) it lies outside the page range of the record's area; 2) it was never set; 3) its field was overwritten; 4) it was kept from an older load."};
+    "Check the db-key: 1) it lies outside the page range of the record's area; 2) it was never set; 3) its field was overwritten; 4) it was saved before the area was reloaded."};
 inline constexpr StockText kBadOccursDependingOn{"Bad value in OCCURS DEPENDING ON "};
 inline constexpr StockText kCheckDependingOn{
     "1) Check the DEPENDING ON field before the call. 2) Its value must lie between zero and the OCCURS maximum. 3) Find code that overlays it."};
@@ -35,9 +35,9 @@ inline constexpr StockText kEstablishCurrency{
     "The statement relies on a current record of a record type, set or area, but none has been established. Retrieve an owner or member first to set the currency it requires."};
 inline constexpr StockText kEndOfSet{"DB-END-OF-SET "};
 inline constexpr StockText kEndOfSetIsNormal{
-    "This is not an error. A FIND or OBTAIN NEXT, PRIOR or WITHIN AREA went past the last record of the set, area or index, or the set was empty. Test for status ‘0307’ (the DB-END-OF-SET condition) after each step of a walk and leave the loop there; the owner stays current, so the program can go on from it. Treat it as a failure only when the program expected more rows."};
+    "This is not an error. A retrieval by NEXT or PRIOR, within a set, an area or an index, went past the last record, or the set was empty. Test for status ‘0307’ (the DB-END-OF-SET condition) after each step of such a walk and leave the loop there; any other status in the loop is the real error. Treat it as a failure only when the program expected more records."};
 inline constexpr StockText kNotInSubschema{
-    "The record, set or area named in the DML statement is not part of the subschema that the program uses, so IDMS has no description of it to act on."};
+    "The record or set named in the DML statement is not part of the subschema that the program uses, so IDMS has no description of it to act on."};
 inline constexpr StockText kNotInSubschemaCauses{
     "1) The name is misspelled, or the record or set is not included in the subschema named in BIND RUN-UNIT. 2) The subschema was regenerated without it after the program was compiled. 3) The program binds another subschema at run time than the one it was compiled against. Correct the name or the subschema, then recompile the program."};
 inline constexpr StockText kUpdateInRetrieval{"Tried to UPDATE when AREA READIED in RETRIEVAL "};

@@ -23,13 +23,13 @@ constexpr std::array<StatusRow, 2> kEraseExtras{{
     {"02",
      "26",
      {kErase, kRecordNotFound, kNA,
-      "ERASE found no record to delete as the current record of run unit. Obtain the record to make it current, then reissue ERASE."}},
+      "ERASE could not find the record it was to delete. Obtain the record again so that it is current of run unit, then reissue the ERASE."}},
     {"02",
      "30",
      {kErase,
-      "ERASE was issued for the owner of a set occurrence that still holds members whose membership is MANDATORY, and the statement did not say what should happen to the members.",
+      "ERASE was issued for a record that still owns members in one or more set occurrences, and the statement did not say what should happen to those members.",
       kNA,
-      "A plain ERASE removes only a record with no mandatory members left. Use “ERASE ... ALL MEMBERS” (or PERMANENT or SELECTIVE), or erase or move the members first."}},
+      "A plain ERASE removes only a record whose owned sets are all empty. Use “ERASE ... ALL MEMBERS” (or PERMANENT or SELECTIVE), or erase or disconnect the members first."}},
 }};
 
 constexpr std::array<StatusRow, 5> kFindObtainExtras{{

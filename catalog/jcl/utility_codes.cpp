@@ -65,7 +65,7 @@ constexpr ReturnCode kIebcopy[] = {
     explained("00", kSuccessful),
     explained(
         "04",
-        "A condition arose from which recovery may be possible; processing went on, and the messages in SYSPRINT show which data sets or members were affected."),
+        "A condition was met that may be recoverable; processing went on, and the messages in SYSPRINT show which data sets or members were affected."),
     explained("08", kUnrecoverableEnds),
 };
 
@@ -78,10 +78,8 @@ constexpr ReturnCode kIebdbg[] = {
     explained(
         "08",
         "An error was found while a set of utility control statements was processed. No data is generated after the error; processing goes on normally with the  next set of control statements, if there is one."),
-    explained(
-        "12",
-        "An error occurred while an input or output data set was being processed. The utility ends."),
-    explained("16", "An error occurred from which the utility cannot recover. The utility ends."),
+    explained("12", "Processing of an input or output data set failed, and the utility ended."),
+    explained("16", "The utility met an error that it could not recover from, and it ended."),
 };
 
 constexpr ReturnCode kIebedit[] = {
@@ -91,7 +89,7 @@ constexpr ReturnCode kIebedit[] = {
         "An error occurred; the output data set may not be usable as a job stream.  Processing continues."),
     explained(
         "08",
-        "An unrecoverable error occurred while the input, output or control data set was being processed. The utility ends."),
+        "Processing of the input, output or control data set hit an error that the utility could not recover from, so it ended."),
 };
 
 constexpr ReturnCode kIebgener[] = {
@@ -100,7 +98,7 @@ constexpr ReturnCode kIebgener[] = {
     explained(
         "08",
         "Processing stopped after the user asked for user header labels only, or an error was found in DBCS data."),
-    explained("12", "An unrecoverable error exists; the job step ends."),
+    explained("12", "The utility met an unrecoverable error, and the job step was ended."),
     explained("16", "A user routine returned 16 to IEBGENER, and the utility ended."),
 };
 
@@ -109,7 +107,7 @@ constexpr ReturnCode kIebimage[] = {
     explained("04", "Warning messages were issued, but the requested operations were performed."),
     explained(
         "08",
-        "An error was found in a request; that operation was not performed and the utility went on with the next one."),
+        "An error was found in a requested operation, which was not performed; the error messages in SYSPRINT say why."),
     explained("12", "Severe exception; processing may end."),
     explained("16", "Catastrophic exception; processing ends."),
     explained("20", "SYSPRINT data set could not be opened; the utility is ended."),
@@ -120,21 +118,23 @@ constexpr ReturnCode kIebisam[] = {
     explained("00", kSuccessful),
     explained(
         "04",
-        "A condition arose from which recovery may be possible; the utility carried on, and SYSPRINT holds a warning message."),
+        "A possibly recoverable condition was met; the utility carried on, and SYSPRINT holds a warning message."),
     explained(
         "08",
         "An error prevented the requested unload, copy or load from completing; see the SYSPRINT messages for the data set concerned."),
-    explained("12",
-              "A serious error occurred, such as a user routine returning 12; the utility ends."),
-    explained("16",
-              "An unrecoverable error occurred, or a user routine returned 16; the utility ends."),
+    explained(
+        "12",
+        "A severe error occurred and the utility ended; SYSPRINT names the data set or statement concerned."),
+    explained(
+        "16",
+        "An unrecoverable error occurred and the utility ended at once; the SYSPRINT messages show where it stopped."),
 };
 
 constexpr ReturnCode kIebptpch[] = {
     explained("00", kSuccessful),
     explained(
         "04",
-        "Either the physical sequential input data set is empty, or the partitioned input data set has no members."),
+        "The input held nothing to print or punch: a sequential data set without records, or a partitioned data set without members."),
     explained(
         "08",
         "A member named for printing or punching does not exist in the input data set; processing goes on with the next member."),
@@ -147,7 +147,7 @@ constexpr ReturnCode kIebupdte[] = {
     explained("00", kSuccessful),
     explained(
         "04",
-        "A control statement is coded or used incorrectly. If either the input or the output is sequential, the utility ends; if both are partitioned, it skips to the next function statement and goes on, so see SYSPRINT for the member."),
+        "A control statement is wrong in its coding or its use. With a sequential input or output the utility stops there; when both are partitioned it passes on to the next function and carries on, so check SYSPRINT for the member."),
     explained("12", kUnrecoverableIsEnded),
     explained("16", "A user label routine returned 16 to IEBUPDTE. The utility ends."),
 };
@@ -157,7 +157,7 @@ constexpr ReturnCode kIehinit[] = {
     explained("00", "Successful completion. A message data set was created."),
     explained(
         "04",
-        "A condition arose while a tape was being labelled; the request concerned may not have been completed. See the messages in SYSPRINT."),
+        "A warning condition arose while tapes were being labelled and processing went on; check the messages in SYSPRINT to confirm that every volume got its label."),
     explained(
         "08",
         "An error occurred while IEHINITT processed a control statement or a tape; that request was not completed."),
@@ -179,9 +179,8 @@ constexpr ReturnCode kIehlist[] = {
 
 constexpr ReturnCode kIehmove[] = {
     explained("00", kSuccessful),
-    explained(
-        "04",
-        "A condition arose from which recovery may be possible; the current move or copy went on."),
+    explained("04",
+              "A possibly recoverable condition was met; the move or copy in progress went on."),
     explained(
         "08",
         "An unrecoverable error occurred in one move or copy function; that function ended and the utility went on with the next control statement."),
@@ -195,13 +194,13 @@ constexpr ReturnCode kIehprogm[] = {
     explained("00", kSuccessful),
     explained(
         "04",
-        "A syntax error was found in the name field of a control statement or in the PARM field of the EXEC statement; processing continues."),
+        "The name field of a control statement, or the PARM field of the EXEC statement, holds a syntax error; processing continues."),
     explained(
         "08",
-        "A requested operation was ignored because its control statement or request was invalid; the operation was not performed."),
+        "The control statement or request for an operation was invalid, so that operation was skipped and not performed."),
     explained(
         "12",
-        "An input/output error occurred while SYSIN, SYSPRINT or a VTOC was being read or written. The utility ends."),
+        "Reading or writing SYSIN, SYSPRINT or a VTOC failed with an input/output error, and the utility ended."),
     explained("16", kUnrecoverableIsEnded),
 };
 
