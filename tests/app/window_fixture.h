@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/desktop.h"
+#include "app/focus_bridge.h"
 #include "app/frmecd.h"
 
 namespace quenmar::testing {
