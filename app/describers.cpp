@@ -113,8 +113,11 @@ void frmEcd::dlpro4(const QString& ims) { describe(ims::dlpro4Table(), ims); }
 void frmEcd::dlpro5(const QString& ims) { describe(ims::dlpro5Table(), ims); }
 
 void frmEcd::db2pro1(const std::int16_t& db) {
-  if (const catalog::CodeEntry* entry = catalog::findByNumber(db2::db2pro1Table(), db)) {
-    showEntry(*entry);
+  for (const auto& table : {db2::db2pro1TableTo567(), db2::db2pro1TableFrom571()}) {
+    if (const catalog::CodeEntry* entry = catalog::findByNumber(table, db)) {
+      showEntry(*entry);
+      return;
+    }
   }
 }
 void frmEcd::db2pro2(const std::int16_t& db) {

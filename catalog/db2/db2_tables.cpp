@@ -6,7 +6,8 @@
 
 namespace quenmar::catalog::db2 {
 
-std::span<const NumberRow> db2pro1Table() { return {}; }
+std::span<const NumberRow> db2pro1TableTo567() { return {}; }
+std::span<const NumberRow> db2pro1TableFrom571() { return {}; }
 std::span<const NumberRow> db2pro2Table() { return {}; }
 
 }  // namespace quenmar::catalog::db2

@@ -13,8 +13,9 @@ const CodeEntry* findSqlErrorEntry(std::int16_t sqlCode);
 // list's order.
 std::span<const TextRow> sqlWarningEntries();
 
-// The two SQL error range describers.
-std::span<const NumberRow> db2pro1Table();
-std::span<const NumberRow> db2pro2Table();
+// The two SQL error range describers; the first one's table is kept in two files by range.
+std::span<const NumberRow> db2pro1TableTo567();    // -79 to -567
+std::span<const NumberRow> db2pro1TableFrom571();  // -571 to -919
+std::span<const NumberRow> db2pro2Table();         // -939 to -30105
 
 }  // namespace quenmar::catalog::db2

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "catalog/code_entry.h"
+
+namespace quenmar::catalog::ims {
+
+// Texts that DL/I status codes of several describers show, each one object wherever its
+// entries are.
+inline constexpr StockText kNA{"NA"};
+inline constexpr StockText kDliStatusCode{"IMS DL/I Status Code"};
+// Two texts that differ only in the final blank, each with codes of its own.
+inline constexpr StockText kInformationOnlyBlank{"This is an information-only status code. "};
+inline constexpr StockText kInformationOnly{"This is an information-only status code."};
+
+}  // namespace quenmar::catalog::ims
