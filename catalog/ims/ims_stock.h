@@ -13,5 +13,10 @@ inline constexpr StockText kImsTerminates{"IMS terminates abnormally."};
 inline constexpr StockText kProgramTerminatesBlank{
     "The application program terminates abnormally. "};
 inline constexpr StockText kNoneBlank{"None. "};
+inline constexpr StockText kAbendNABlank{"NA "};
+inline constexpr StockText kCorrectJclResubmit{"Correct the JCL, and resubmit the job. "};
+inline constexpr StockText kIssuingRegionTerminated{
+    "The region that issued this abend is terminated. "};
+inline constexpr StockText kImsTerminatesWithDump{"IMS terminates abnormally with a dump. "};
 
 }  // namespace quenmar::catalog::ims
