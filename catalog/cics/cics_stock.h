@@ -96,4 +96,26 @@ inline constexpr StockText kAsrbAction{
 inline constexpr StockText kAsrbResponse{
     "Use the associated message, DFHAP0001 or DFHSR0001, to find the operating system abend code and the program that was in control. Look up that code in the operating system messages and codes to learn why the abend occurred, then correct the program or its environment and run the transaction again."};
 
+// Stock texts of the whole range-describer catalogue, shown by entries of several describers.
+// (The second most common System Action is kTransactionAbendedWithCicsDump above.)
+inline constexpr StockText kTaskAbendedWithCicsDump{
+    "The task is abnormally terminated with a CICS transaction dump."};
+inline constexpr StockText kTransactionAbendedWithDump{
+    "The transaction is abnormally terminated with a transaction dump."};
+inline constexpr StockText kTransactionAbended{"The transaction is abnormally terminated."};
+inline constexpr StockText kTaskAbendedWithDump{
+    "The task is abnormally terminated with a transaction dump."};
+inline constexpr StockText kCicsTerminatesTaskWithDump{
+    "CICS terminates the task abnormally with a dump."};
+inline constexpr StockText kCicsTerminatesTaskWithTransactionDump{
+    "CICS terminates the task with a transaction dump."};
+// The vendor referral: the problem needs the vendor's help, and where to read how to proceed.
+inline constexpr StockText kVendorReferral{
+    "Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS "
+    "Problem Determination Guide for guidance on how to proceed."};
+inline constexpr StockText kSeeDomainMessageProduced{
+    "See the related message produced by the domain that detected the original error."};
+inline constexpr StockText kSeeDomainMessageFrom{
+    "See the related message from the domain that detected the original error."};
+
 }  // namespace quenmar::catalog::cics
