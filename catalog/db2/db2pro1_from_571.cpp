@@ -26,12 +26,20 @@ constexpr std::string_view kRollbackPendingAction918 =
 constexpr std::string_view kRollbackPendingAction919 =
     "The statement is not executed. The application process must issue a ROLLBACK before DB2 accepts any further SQL statement from it.  ";
 
+// -691 and -692 each report a missing part of the same registration set-up.
+constexpr std::string_view kCreateRegistrationObjects =
+    "Ask the system administrator to create the missing registration table or unique index with the definition that data definition control support requires, or to correct the names given for them in the installation options, and then issue the statement again.";
+
+// -715 and -717 fail for the same fallback from a newer release, whatever is being bound.
+constexpr std::string_view kAwaitReleaseOrRebuild =
+    "Wait until the subsystem runs the newer release again, or change the program so that it no longer uses functions of that release, precompile it with the precompiler of the current release and bind it again.";
+
 // One field to a line: the formatter cannot lay out a table of this size sensibly.
 // clang-format off
 constexpr NumberRow kRows[] = {
     {-571,
      {"THE STATEMENT WOULD RESULT IN A MULTIPLE SITE UPDATE ",
-      "The statement changes data at one location while the same unit of work has already changed data at another, and the locations involved cannot take part in a coordinated two-phase commit. This happens, for example, when one of the servers supports only single-phase commit, when the data is reached through DB2 private protocol, or when the allied environment does not let DB2 coordinate an update at more than one site.",
+      "The statement changes data at one location while the same unit of work has already changed data at another, and the locations involved cannot take part in a coordinated two-phase commit. This happens, for example, when one of the servers supports only single-phase commit, or when the environment in which the application runs does not let DB2 coordinate a commit at more than one site.",
       kStatementNotExecuted,
       "Commit or roll back the changes made at the first location before changing data at another one, so that each unit of work updates a single site. If updates at several sites must be committed together, reach all of them through DRDA connections to servers that support two-phase commit."}},
     {-573,
@@ -173,12 +181,12 @@ constexpr NumberRow kRows[] = {
      {"THE REQUIRED REGISTRATION TABLE table-name DOES NOT EXIST",
       "Data definition control support is installed and must check a data definition statement against its registration tables, but the application registration table or object registration table table-name that the installation names does not exist.",
       kStatementNotExecuted,
-      "Ask the system administrator to create the registration table table-name with the definition that data definition control support requires, or to correct the table name given in the installation options."}},
+      kCreateRegistrationObjects}},
     {-692,
      {"THE REQUIRED UNIQUE INDEX index-name FOR DDL REGISTRATION TABLE table-name DOES NOT EXIST ",
       "Data definition control support needs the unique index index-name on its registration table table-name to look up registrations, but the index has not been created, so the table cannot be used.",
       kStatementNotExecuted,
-      "Ask the system administrator to create the unique index index-name on table-name as data definition control support requires, and then issue the statement again."}},
+      kCreateRegistrationObjects}},
     {-693,
      {"THE COLUMN column-name IN DDL REGISTRATION TABLE OR INDEX table-name (index-name) IS NOT DEFINED PROPERLY",
       "The registration table table-name, or its index index-name, does not have the column column-name defined as data definition control support expects it: the column may be missing, have the wrong data type or length, or stand at the wrong place in the index key.",
@@ -190,7 +198,7 @@ constexpr NumberRow kRows[] = {
       kStatementNotExecuted,
       "Commit or roll back the unit of work that drops the registration table. If the table was dropped on purpose, create it again, together with its unique index, before issuing further data definition statements."}},
     {-696,
-     {"THE DEFINITION OF TRIGGER trigger-name INCLUDES AN INVALID USE OF CORRELATION NAME OR TRANSITION TABLE name. REASON CODE=reason-code",
+     {"THE DEFINITION OF TRIGGER trigger-name INCLUDES AN INVALID USE OF CORRELATION NAME OR TRANSITION TABLE NAME name. REASON CODE=reason-code",
       "The CREATE TRIGGER statement for trigger-name uses the correlation name or transition table name in a way that the trigger's event and timing do not allow, for example a NEW correlation name in a DELETE trigger, an OLD one in an INSERT trigger, a transition table in a BEFORE trigger, or an assignment to a transition variable outside a BEFORE trigger. The reason code says which rule was broken.",
       kTriggerNotCreated,
       "Use the reason code to find the invalid reference, and correct the REFERENCING clause or the triggered action so that it refers only to the old or new rows and tables that exist for this trigger event."}},
@@ -208,7 +216,7 @@ constexpr NumberRow kRows[] = {
      {"PROGRAM program-name WITH MARK release-dependency-mark FAILED BECAUSE IT DEPENDS ON FUNCTIONS OF THE RELEASE FROM WHICH FALLBACK HAS OCCURRED ",
       "The DBRM of program-name was produced for a newer release of DB2 and uses functions of that release, as its release dependency mark shows. The subsystem has since fallen back to the earlier release, which does not have those functions, so the program cannot be bound or rebound here.",
       "The bind or rebind of the program fails, and the plan or package that would contain it is not created or changed.",
-      "Wait until the subsystem runs the newer release again, or remove the dependency on the newer functions from the program, precompile it with the precompiler of the current release and bind it again."}},
+      kAwaitReleaseOrRebuild}},
     {-716,
      {"PROGRAM program-name PRECOMPILED WITH INCORRECT LEVEL FOR THIS RELEASE.",
       "The DBRM of program-name was produced by a precompiler whose level this release of DB2 does not accept for binding, for example a precompiler of a release that is no longer supported or of a later release than the one running, or the DBRM was altered after precompilation.",
@@ -218,7 +226,7 @@ constexpr NumberRow kRows[] = {
      {"bind-type FOR object-type object-name WITH MARK release-dependency-mark FAILED BECAUSE object-type DEPENDS ON FUNCTIONS OF THE RELEASE FROM WHICH FALLBACK HAS OCCURRED",
       "A bind, rebind or automatic rebind of the plan or package object-name needs functions that exist only in a newer release of DB2, from which the subsystem has fallen back. The release dependency mark records the release the object depends on; the current release cannot build an executable form of it.",
       "The plan or package is not bound or rebound. An automatic rebind fails, so the plan or package cannot be run.",
-      "Either wait until the subsystem returns to the newer release, or change the application so that it no longer uses functions of that release, precompile it again and bind it at the current release."}},
+      kAwaitReleaseOrRebuild}},
     {-718,
      {"REBIND FOR PACKAGE package-name FAILED BECAUSE IBMREQD OF ibmreqd IS INVALID ",
       "The catalog entry of package-name holds ibmreqd in its IBMREQD column, a value that DB2 does not recognise as a valid release marker. The package may have been bound by a release that this subsystem does not support, or the catalog entry may have been changed or damaged.",
@@ -366,7 +374,7 @@ constexpr NumberRow kRows[] = {
       "Issue a COMMIT or ROLLBACK before the CONNECT statement, or precompile the program with CONNECT(2) if it needs connections to several servers within one unit of work."}},
     {-763,
      {"INVALID TABLE REFERENCE FOR TABLE LOCATOR ",
-      "A table locator is used in a way that is not allowed. A table locator refers to a transition table of a trigger that was passed to a function or procedure, and it can be used only to read that table, through TABLE(locator) in the FROM clause of a query; it cannot be the target of an INSERT, UPDATE or DELETE, and it must refer to a valid transition table.",
+      "A table locator is used in a way that is not allowed. A table locator stands for a transition table that a trigger passed to a function or procedure, and it can only be used to read that table, written as TABLE(locator LIKE table-name) in the FROM clause of a query. It cannot be the target of an INSERT, UPDATE or DELETE, and its value must be a locator that the trigger supplied.",
       kSqlStatementCannotBeExecuted,
       "Use the table locator only to read the transition table in a FROM clause, and check that the locator passed to the routine is the one the trigger provided."}},
     {-764,
@@ -376,7 +384,7 @@ constexpr NumberRow kRows[] = {
       "Create the auxiliary table in a LOB table space of the base table's database, creating such a LOB table space first if necessary."}},
     {-765,
      {"TABLE IS NOT COMPATIBLE WITH DATABASE",
-      "The table cannot be created in the database named, because the table has features that the database does not support, for example LOB columns in a database that cannot hold LOB table spaces, such as a work file database.",
+      "The table cannot be created in the database named for it, because the table has a characteristic that the database does not allow, for example LOB columns in a database where the LOB table spaces and auxiliary tables they need cannot be created.",
       kStatementIsNotExecuted,
       "Create the table in a database that supports all of its features, or remove from the table definition the features that the database does not allow."}},
     {-766,
@@ -406,12 +414,12 @@ constexpr NumberRow kRows[] = {
       "Define a ROWID column for the table, in the same CREATE TABLE statement or with ALTER TABLE before the LOB column is added, and then issue the statement again."}},
     {-771,
      {kRowidColumnTitle,
-      "The statement defines or changes a ROWID column in a way that DB2 does not allow. A table can have only one ROWID column, which must be defined NOT NULL and as GENERATED ALWAYS or GENERATED BY DEFAULT, since DB2 generates its values; clauses that do not apply to such a column, such as a default value of the application's choosing, are rejected, and so is an ALTER TABLE that would add a second ROWID column.",
+      "The CREATE or ALTER statement defines a ROWID column, or a column of a distinct type based on ROWID, where DB2 does not accept one or with clauses that do not fit it: for example in a kind of table that cannot hold row ID columns, such as a created temporary table, or with a clause that supplies values, although DB2 generates the values of such a column itself.",
       kRowidColumnAction,
       kRowidColumnResponse771}},
     {-797,
      {"THE TRIGGER trigger-name IS DEFINED WITH AN UNSUPPORTED TRIGGERED SQL STATEMENT",
-      "The triggered action of trigger-name contains an SQL statement that a trigger cannot run. The triggered action may contain only such statements as a fullselect, VALUES, CALL, SIGNAL SQLSTATE and, in a BEFORE trigger, SET of a transition variable; a searched INSERT, UPDATE or DELETE is allowed only in an AFTER trigger.",
+      "The triggered action of trigger-name contains an SQL statement that a trigger cannot run. The triggered action may contain only such statements as a fullselect, VALUES, CALL, SIGNAL SQLSTATE and, in a BEFORE trigger, SET of a transition variable; INSERT and searched UPDATE and DELETE statements are allowed only in an AFTER trigger.",
       kStatementNotExecuted,
       "Remove the unsupported statement from the triggered action. If the work it does must be done when the trigger fires, put it in a stored procedure and CALL the procedure from the trigger, or change the trigger from BEFORE to AFTER where that allows the statement."}},
     {-798,
@@ -516,7 +524,7 @@ constexpr NumberRow kRows[] = {
       "Establish a connection with CONNECT, or make an existing dormant connection current with SET CONNECTION, before issuing the statement. Check the SQLCODE of the earlier CONNECT or RELEASE to see why the process was left unconnected."}},
     {-902,
      {"POINTER TO THE ESSENTIAL CONTROL BLOCK (CT/RDA) HAS VALUE 0, REBIND REQUIRED",
-      "While running a statement, DB2 found that the pointer to one of the control blocks it needs for the plan, the cursor table or the associated area, is zero. The internal structure of the plan in use cannot be relied on, so the statement cannot be processed until the plan is built again.",
+      "While running a statement, DB2 found that the pointer to one of the control blocks that it needs for the plan, those named CT/RDA in the message, is zero. The internal structure of the plan in use cannot be relied on, so the statement cannot be processed until the plan is built again.",
       "The statement is not executed, and the plan cannot be used until it has been rebound.",
       "Rebind the plan and run the application again. If the error occurs again after the rebind, keep the diagnostic information and report the problem to the system programmer."}},
     {-908,

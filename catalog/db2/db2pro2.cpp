@@ -16,6 +16,10 @@ constexpr std::string_view kOwnerAuthorizationFailure = "OWNER AUTHORIZATION FAI
 constexpr std::string_view kBindOptionConflict =
     "BIND OPTION option1 IS NOT ALLOWED WITH BIND OPTION option2";
 
+// -30071 and -30072 both name, by its code point, a part of a command that the server lacks.
+constexpr std::string_view kReportUnsupportedCodePoint =
+    "Note the code point given in the message and report the problem to the support staff of the requesting and of the serving product. Their DRDA levels probably do not match, and the requester may have to be set to a level of function that the server supports.";
+
 // One field to a line: the formatter cannot lay out a table of this size sensibly.
 // clang-format off
 constexpr NumberRow kRows[] = {
@@ -131,7 +135,7 @@ constexpr NumberRow kRows[] = {
       "Use section-number to find the statement of the triggered action that could not be bound, and sqlerror, sqlstate and the tokens in token-list to learn what was wrong with it. Correct that statement and issue the CREATE TRIGGER statement again."}},
     {-20101,
      {"THE FUNCTION function FAILED WITH REASON rc",
-      "The function function, one that DB2 supplies, was invoked and could not complete its work. rc is the reason code that tells why it failed; the failure lies in the processing of the function, not in the syntax of the statement that invoked it.",
+      "The function function was invoked and could not complete its work. rc is the DB2 reason code that tells why it failed; the failure lies in the processing of the function, not in the syntax of the statement that invoked it.",
       kStatementCannotBeProcessed,
       "Look up the reason code rc among the DB2 reason codes to find the cause, correct it, and run the statement again."}},
     {-20102,
@@ -258,12 +262,12 @@ constexpr NumberRow kRows[] = {
      {"object-type OBJECT NOT SUPPORTED ERROR",
       "A DDM command sent to the server carried an object of the type object-type, given as its DDM code point, that the server does not support with that command.",
       "The command that carried the object is not processed. The transaction is rolled back, and the connection to the server is ended.",
-      "Note the code point of the object and report the problem to the support staff of the requesting and the serving product, whose DRDA levels probably do not match."}},
+      kReportUnsupportedCodePoint}},
     {-30072,
      {"parameter subcode PARAMETER NOT SUPPORTED ERROR",
       "A DDM command sent to the server contained the parameter parameter, given as its DDM code point, which the server does not support; subcode adds detail where there is any.",
       "The command with the parameter that is not supported is rejected, the unit of work is backed out, and the application loses its connection to the remote server.",
-      "Report the parameter and subcode to the support staff of the two products; the requester may need to be set to a level of function that the server supports."}},
+      kReportUnsupportedCodePoint}},
     {-30073,
      {"parameter subcode PARAMETER VALUE NOT SUPPORTED ERROR",
       "A parameter of a DDM command carried a value that the receiving side does not support: parameter is the DDM code point of the parameter and subcode the value that was refused. A frequent case is a coded character set identifier (CCSID) used by one side for which the other has no conversion.",
