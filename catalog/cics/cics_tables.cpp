@@ -13,9 +13,7 @@ std::span<const TextRow> cicspr5Table() { return {}; }
 std::span<const TextRow> cicspr6Table() { return {}; }
 std::span<const TextRow> cicspr7Table() { return {}; }
 std::span<const TextRow> cicspr8Table() { return {}; }
-std::span<const TextRow> cicspr9Table() { return {}; }
 std::span<const TextRow> cicspr10Table() { return {}; }
-std::span<const TextRow> cicspr11Table() { return {}; }
 std::span<const TextRow> cicspr12Table() { return {}; }
 std::span<const TextRow> cicspr13Table() { return {}; }
 
