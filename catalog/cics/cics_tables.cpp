@@ -15,6 +15,5 @@ std::span<const TextRow> cicspr7Table() { return {}; }
 std::span<const TextRow> cicspr8Table() { return {}; }
 std::span<const TextRow> cicspr10Table() { return {}; }
 std::span<const TextRow> cicspr12Table() { return {}; }
-std::span<const TextRow> cicspr13Table() { return {}; }
 
 }  // namespace quenmar::catalog::cics
