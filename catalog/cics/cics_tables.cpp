@@ -13,6 +13,5 @@ std::span<const TextRow> cicspr5Table() { return {}; }
 std::span<const TextRow> cicspr6Table() { return {}; }
 std::span<const TextRow> cicspr7Table() { return {}; }
 std::span<const TextRow> cicspr8Table() { return {}; }
-std::span<const TextRow> cicspr12Table() { return {}; }
 
 }  // namespace quenmar::catalog::cics

@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "catalog/cics/cics_shared.h"
 #include "catalog/cics/cics_stock.h"
 #include "catalog/cics/cics_tables.h"
 #include "catalog/code_entry.h"
@@ -142,7 +143,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "A SYNCPOINT, SYNCPOINT ROLLBACK or confirmation request was made on an APPC mapped conversation whose sync level does not allow that request.",
       kTaskAbendedWithCicsDump,
-      "Check that:"}},
+      kAcshResponse}},
     {{"AZCJ"},
      {kNA,
       "A GDS variable received on an APPC mapped conversation has a length field that is not valid, so the mapped conversation support cannot find where the variable ends.",
@@ -172,7 +173,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "The COVR transaction, which CICS runs itself to retry the opening of its VTAM ACB after an earlier attempt failed, ended because the retry was no longer needed or could not go on, for example during shutdown.",
       kTransactionAbendedWithDump,
-      "None."}},
+      kAii3Response}},
     {{"AZCP"},
      {kNA,
       "Terminal control could not allocate the session or terminal entry that the task asked for: the allocation ended in a way that terminal control does not expect.",
@@ -197,7 +198,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "Terminal control ended the task so that its unit of work could be backed out, because a rollback was called for on a session that the task was using, for example by the partner system during a sync point.",
       "The task is abnormally terminated, and its changes to recoverable resources are backed out.",
-      "None."}},
+      kAii3Response}},
     {{"AZCV"},
      {kNA,
       "Terminal control found that the state of a session or terminal entry named in a request of the task does not fit the request, a condition that CICS itself should have prevented. The error lies in CICS, not in the application program.",
@@ -627,7 +628,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "A request to delete a remote terminal found no terminal to delete.  The definition had already been removed, for example by an earlier delete request.",
       kTransactionAbendedWithDump,
-      "None."}},
+      kAii3Response}},
     {{"AZVG"},
      {kNA,
       "DFHZATS could not delete the definition of a remote terminal, because the delete request ended with a response that DFHZATS does not expect.",
@@ -667,12 +668,12 @@ constexpr TextRow kRows[] = {
      {kNA,
       "DFHZATMD stopped deleting flagged remote terminal definitions because CICS had begun to shut down.",
       kTransactionAbendedWithDump,
-      "None."}},
+      kAii3Response}},
     {{"AZVO"},
      {kNA,
       "DFHZATMD found that a flagged remote terminal was still in use by a transaction, so its definition could not be deleted this time; it is deleted on a later pass.",
       kTransactionAbendedWithDump,
-      "None."}},
+      kAii3Response}},
     {{"AZVP"},
      {kNA,
       "DFHZATMD was started without the data that names the remote terminal definitions to be deleted.",

@@ -3,6 +3,7 @@
 #include <span>
 #include <string_view>
 
+#include "catalog/cics/cics_shared.h"
 #include "catalog/cics/cics_stock.h"
 #include "catalog/cics/cics_tables.h"
 #include "catalog/code_entry.h"
@@ -317,7 +318,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "The Web client closed its connection before the Web 3270 bridge had sent the page produced by the user transaction, so the output could not be delivered.",
       "The bridge transaction is abnormally terminated, and the output that it was to send is discarded.",
-      "None."}},
+      kAii3Response}},
     {{"AWB9"},
      {kNA,
       "The Web 3270 bridge exit found that the message it received from the user transaction did not have the layout it expects, which indicates an internal logic error in the bridge.",

@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "catalog/cics/cics_shared.h"
 #include "catalog/cics/cics_stock.h"
 #include "catalog/cics/cics_tables.h"
 
@@ -11,7 +12,6 @@ namespace quenmar::catalog::cics {
 namespace {
 
 // Texts that several AX rows show.
-constexpr std::string_view kNotifySystemProgrammer = "Notify the system programmer.";
 constexpr std::string_view kSeeDfhxm0002 =
     "See the description of message DFHXM0002 for further guidance.";
 // AXTP, AXTQ and AXTR all end the task that does the routing, whatever the other region did.
@@ -22,9 +22,6 @@ constexpr std::string_view kRoutingDefinitionsThenReferral =
 
 // Texts that several AR rows show.
 constexpr std::string_view kSeeMessageResponse = "See the user response for the message.";
-constexpr std::string_view kNone = "None.";
-constexpr std::string_view kTransactionTerminatedWithCicsDump =
-    "The transaction is terminated with a CICS transaction dump.";
 constexpr std::string_view kMoreDetailsInTrace = "More details can be found in the trace.";
 // The referral of the ONC RPC rows, which also points to the guide that describes ONC RPC.
 constexpr std::string_view kRpcReferral =
@@ -82,7 +79,7 @@ constexpr TextRow kAxRows[] = {
      {kNA,
       "A function shipping request could not be sent to the remote system on the APPC session that was allocated for it.",
       kTaskAbendedWithCicsDump,
-      kNotifySystemProgrammer}},
+      kAacaResponse}},
     {{"AXFJ"},
      {kNA,
       "DFHXFP could not build the function management header for a request that is to be shipped, because information that it needs from the request is missing.",
@@ -102,12 +99,12 @@ constexpr TextRow kAxRows[] = {
      {kNA,
       "The APPC session used to ship a request to a remote system failed while the request was being sent or while its reply was awaited.",
       kTaskAbendedWithCicsDump,
-      kNotifySystemProgrammer}},
+      kAacaResponse}},
     {{"AXFP"},
      {kNA,
       "The remote system refused to start the mirror transaction for a function shipping request sent to it over an APPC link.",
       kTaskAbendedWithCicsDump,
-      kNotifySystemProgrammer}},
+      kAacaResponse}},
     {{"AXFQ"},
      {kNA,
       "The mirror transaction received, as the first data of its conversation, something other than a function shipping request, so it has nothing that it can process.",
@@ -117,17 +114,17 @@ constexpr TextRow kAxRows[] = {
      {kNA,
       "The conversation with the requesting system ended before the mirror transaction could send back the reply to a function shipping request.",
       kTaskAbendedWithCicsDump,
-      kNotifySystemProgrammer}},
+      kAacaResponse}},
     {{"AXFS"},
      {kNA,
       "The attributes of the APPC conversation on which a function shipping request arrived do not allow the mirror transaction to carry out that request.",
       kTaskAbendedWithCicsDump,
-      kNotifySystemProgrammer}},
+      kAacaResponse}},
     {{"AXFT"},
      {kNA,
       "The definition of the APPC connection to the remote system does not match the definition held by the remote system, so a function shipping conversation could not be set up as the request requires.",
       kTaskAbendedWithCicsDump,
-      kNotifySystemProgrammer}},
+      kAacaResponse}},
     {{"AXFU"},
      {kNA,
       "DFHXFP has detected a logic error in its own processing of a function shipping request.",
@@ -292,7 +289,7 @@ constexpr TextRow kAxRows[] = {
      {kNA,
       "A program that CICS needs for transaction routing could not be loaded.",
       "The routed transaction cannot run; the task is abnormally terminated with a CICS transaction dump.",
-      "Check that:"}},
+      kAcshResponse}},
     {{"AXTM"},
      {kNA,
       "The routed transaction issued a terminal control request that cannot be shipped to the terminal-owning region.",
@@ -381,7 +378,7 @@ constexpr TextRow kArRows[] = {
     {{"ARPJ"},
      {kNA,
       "The alias received an unexpected response from one of the following CICS commands:",
-      "AN",
+      kAplrResponse,
       kSeeMessageResponse}},
     {{"ARPK"},
      {kNA,
@@ -411,7 +408,7 @@ constexpr TextRow kArRows[] = {
     {{"ARPU"},
      {kNA,
       "The ONC RPC connection manager detected an internal error.",
-      kNone,
+      kAii3Response,
       kRpcReferral}},
     {{"ARPV"},
      {kNA,
@@ -451,7 +448,7 @@ constexpr TextRow kArRows[] = {
     {{"ARP9"},
      {kNA,
       "The server controller detected an internal error while it was initializing.",
-      kNone,
+      kAii3Response,
       kRpcReferral}},
     {{"ARTA"},
      {kNA,
@@ -511,17 +508,17 @@ constexpr TextRow kArRows[] = {
     {{"ARXA"},
      {kNA,
       "A transactional EXCI request could not be processed because resource recovery services (RRS) is not available to the CICS region.",
-      kTransactionTerminatedWithCicsDump,
+      kArxaAction,
       "Make sure that RRS is active on the MVS image and that the CICS region runs with RRMS=YES, so that it registers with RRS as a resource manager, then run the client program again."}},
     {{"ARXB"},
      {kNA,
       "CICS detected an internal error while it was processing a transactional EXCI request.",
-      kTransactionTerminatedWithCicsDump,
+      kArxaAction,
       kVendorReferral}},
     {{"ARXC"},
      {kNA,
       "A call that CICS made to resource recovery services (RRS) for a transactional EXCI request returned an unexpected return code. The call was one of the following:",
-      kTransactionTerminatedWithCicsDump,
+      kArxaAction,
       "Use the trace entries of the RRS call to find which call failed and with what return code, and look that code up in the RRS documentation."}},
     {{"ARZE"},
      {kNA,
