@@ -1,4 +1,4 @@
-// The abend codes whose second letter is C: C programs run under the C/370 run-time (ACC), the
+// The abend codes whose second letter is C: the C/370 compiler's own abends (ACC), the
 // remote server (ACH), the C++ Foundation Classes (ACL), data conversion for clients that work in
 // another code page (ACN), the 3270 print key (ACP), terminal control (ACU, ACV) and other CICS
 // components that end a task when a request made for it fails.
@@ -386,9 +386,9 @@ constexpr TextRow kRows[] = {
       "Check the messages issued before the abend for a failure of the resource or connection that the task was using. When the cause has been removed, run the transaction again."}},
     {{"ACRI"},
      {kNA,
-      "CICS ended the transaction with abend ACRI because it found an error in a request that the transaction issued. The transaction dump shows the request.",
+      "CICS ended the transaction with abend ACRI because a request that the transaction issued could not be completed. The transaction dump shows the request.",
       kTransactionAbendedWithCicsDump,
-      "Find the request in the transaction dump and check it against the rules for that request. Correct the program that issued it, and run the transaction again."}},
+      "Find the request in the transaction dump. If the program issued it with values that are not valid, correct the program; otherwise check the resources that the request names. Then run the transaction again."}},
     {{"ACRJ"},
      {kNA,
       "A failure in the processing that CICS was doing for the task made it end the task with abend ACRJ. The request under way at the time is not completed.",
