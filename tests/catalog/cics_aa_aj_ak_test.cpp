@@ -13,80 +13,15 @@
 #include "catalog/cics/cics_stock.h"
 #include "catalog/cics/cics_tables.h"
 #include "catalog/code_lists.h"
+#include "table_test_support.h"
 
 namespace quenmar::catalog::cics {
 namespace {
 
-enum Pane { kDescription, kAction, kResponse };
-constexpr Pane kPanes[] = {kDescription, kAction, kResponse};
-
-using Keys = std::vector<std::string_view>;
-using Groups = std::set<Keys>;
-
-std::string_view paneOf(const CodeEntry& entry, Pane pane) {
-  switch (pane) {
-    case kDescription:
-      return entry.description;
-    case kAction:
-      return entry.action;
-    case kResponse:
-      return entry.response;
-  }
-  return {};
-}
-
-bool sameObject(std::string_view a, std::string_view b) {
-  return a.data() == b.data() && a.size() == b.size();
-}
-
-const CodeEntry& entryOf(std::span<const TextRow> rows, std::string_view key) {
-  const CodeEntry* entry = findByText(rows, key);
-  EXPECT_NE(entry, nullptr) << key;
-  static const CodeEntry kMissing{};
-  return entry != nullptr ? *entry : kMissing;
-}
-
-Keys keysOf(std::span<const TextRow> rows) {
-  Keys keys;
-  for (const TextRow& row : rows) keys.push_back(row.keys[0]);
-  return keys;
-}
+using namespace ::quenmar::catalog::testing;
 
 // The list's items whose second letter is one of `letters`, in list order.
-Keys listed(std::string_view letters) {
-  Keys keys;
-  for (std::string_view item : codeList()) {
-    if (item.size() > 1 && letters.find(item[1]) != std::string_view::npos) keys.push_back(item);
-  }
-  return keys;
-}
-
-// Rows whose pane shows the very object `text`.
-Keys keysShowing(std::span<const TextRow> rows, Pane pane, std::string_view text) {
-  Keys keys;
-  for (const TextRow& row : rows) {
-    if (sameObject(paneOf(row.entry, pane), text)) keys.push_back(row.keys[0]);
-  }
-  return keys;
-}
-
-// Groups of two or more rows whose pane shows equal texts; equal texts must also be one object.
-Groups sharedGroups(std::span<const TextRow> rows, Pane pane) {
-  std::map<std::string_view, std::vector<const TextRow*>> byText;
-  for (const TextRow& row : rows) byText[paneOf(row.entry, pane)].push_back(&row);
-  Groups groups;
-  for (const auto& [text, sharing] : byText) {
-    if (sharing.size() < 2) continue;
-    Keys keys;
-    for (const TextRow* row : sharing) {
-      keys.push_back(row->keys[0]);
-      EXPECT_TRUE(sameObject(paneOf(row->entry, pane), paneOf(sharing.front()->entry, pane)))
-          << row->keys[0] << " pane " << pane;
-    }
-    groups.insert(keys);
-  }
-  return groups;
-}
+Keys listed(std::string_view letters) { return itemsWithSecondLetter(codeList(), letters); }
 
 struct TextFacts {
   std::map<Pane, std::size_t> distinct;
@@ -98,27 +33,19 @@ struct TextFacts {
 
 TextFacts factsOf(std::span<const TextRow> rows) {
   TextFacts facts;
-  std::set<std::string_view> all;
-  for (Pane pane : kPanes) {
-    std::set<std::string_view> texts;
-    std::size_t shortest = std::string_view::npos, longest = 0;
+  for (Pane pane : kTextPanes) {
     for (const TextRow& row : rows) {
       const std::string_view text = paneOf(row.entry, pane);
-      texts.insert(text);
-      all.insert(text);
       const std::string cell = std::string(row.keys[0]) + "/" + "DAR"[pane];
       if (text.find("  ") != std::string_view::npos) facts.doubleBlanks.insert(cell);
       if (!text.empty() && !text.ends_with('.')) facts.withoutFullStop.insert(cell);
-      if (text.empty()) continue;
-      shortest = std::min(shortest, text.size());
-      longest = std::max(longest, text.size());
     }
-    facts.distinct[pane] = texts.size();
-    facts.lengths[pane] = {shortest, longest};
+    facts.distinct[pane] = distinctTexts(rows, pane).size();
+    facts.lengths[pane] = lengthRange(rows, pane);
   }
-  for (const TextRow& row : rows) all.insert(row.entry.reason);
+  const std::set<std::string_view> all = distinctTexts(rows);
   facts.distinctAll = all.size();
-  for (std::string_view text : all) facts.characters += text.size();
+  facts.characters = characterCount(all);
   return facts;
 }
 
@@ -126,7 +53,7 @@ void expectCleanTexts(std::span<const TextRow> rows) {
   for (const TextRow& row : rows) {
     EXPECT_TRUE(row.keys[1].empty() && row.keys[2].empty()) << row.keys[0];
     EXPECT_TRUE(sameObject(row.entry.reason, kNA)) << row.keys[0];
-    for (Pane pane : kPanes) {
+    for (Pane pane : kTextPanes) {
       const std::string_view text = paneOf(row.entry, pane);
       EXPECT_NE(text, "NA") << row.keys[0] << " pane " << pane;
       EXPECT_TRUE(std::all_of(text.begin(), text.end(),
@@ -143,7 +70,7 @@ void expectCleanTexts(std::span<const TextRow> rows) {
 std::set<std::string> endingWithReferral(std::span<const TextRow> rows) {
   std::set<std::string> cells;
   for (const TextRow& row : rows) {
-    for (Pane pane : kPanes) {
+    for (Pane pane : kTextPanes) {
       const std::string_view text = paneOf(row.entry, pane);
       if (text.size() > kVendorReferral.size() && text.ends_with(kVendorReferral.view())) {
         EXPECT_EQ(text[text.size() - kVendorReferral.size() - 1], ' ') << row.keys[0];
@@ -187,7 +114,7 @@ TEST(CicsAaAjAk, TextsAreCleanOneLineValuesWithReasonNa) {
   expectCleanTexts(cicspr7Table());
   // AAMI alone empties a pane.
   for (const TextRow& row : cicspr1Table()) {
-    for (Pane pane : kPanes) {
+    for (Pane pane : kTextPanes) {
       EXPECT_EQ(paneOf(row.entry, pane).empty(), row.keys[0] == "AAMI" && pane == kResponse)
           << row.keys[0] << " pane " << pane;
     }
@@ -230,7 +157,7 @@ TEST(CicsAaAjAk, AjAkCountsLengthsAndBlanks) {
   // No text stands in two different panes.
   std::map<std::string_view, std::set<Pane>> panesOf;
   for (const TextRow& row : cicspr7Table()) {
-    for (Pane pane : kPanes) panesOf[paneOf(row.entry, pane)].insert(pane);
+    for (Pane pane : kTextPanes) panesOf[paneOf(row.entry, pane)].insert(pane);
   }
   for (const auto& [text, panes] : panesOf) EXPECT_EQ(panes.size(), 1u) << text;
 }
@@ -287,7 +214,7 @@ TEST(CicsAaAjAk, AaIdenticalEntriesAndTheReferralEndings) {
   for (const auto& group : {Keys{"AAOD", "AAOE", "AAOF"}, Keys{"AAON", "AAO2"}}) {
     const CodeEntry& first = entryOf(rows, group.front());
     for (std::string_view key : group) {
-      for (Pane pane : kPanes) {
+      for (Pane pane : kTextPanes) {
         EXPECT_TRUE(sameObject(paneOf(entryOf(rows, key), pane), paneOf(first, pane))) << key;
       }
     }
@@ -339,7 +266,7 @@ TEST(CicsAaAjAk, AjAkSharedTextsAreExactlyTheIntendedGroups) {
   }
   // Only the AJH4 and AJH5 response quotes message numbers.
   for (const TextRow& row : rows) {
-    for (Pane pane : kPanes) {
+    for (Pane pane : kTextPanes) {
       const bool quotes = paneOf(row.entry, pane).find("DFHAP1") != std::string_view::npos;
       EXPECT_EQ(quotes, pane == kResponse && (row.keys[0] == "AJH4" || row.keys[0] == "AJH5"))
           << row.keys[0];

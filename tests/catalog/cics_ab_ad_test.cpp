@@ -13,101 +13,18 @@
 #include "catalog/cics/cics_stock.h"
 #include "catalog/cics/cics_tables.h"
 #include "catalog/code_lists.h"
+#include "table_test_support.h"
 
 namespace quenmar::catalog::cics {
 namespace {
 
-enum Pane { kDescription, kAction, kResponse };
-constexpr Pane kPanes[] = {kDescription, kAction, kResponse};
+using namespace ::quenmar::catalog::testing;
 
-std::string_view paneOf(const TextRow& row, Pane pane) {
-  switch (pane) {
-    case kDescription:
-      return row.entry.description;
-    case kAction:
-      return row.entry.action;
-    case kResponse:
-      return row.entry.response;
-  }
-  return {};
-}
-
-bool sameObject(std::string_view a, std::string_view b) {
-  return a.data() == b.data() && a.size() == b.size();
-}
-
-const CodeEntry& entryOf(std::span<const TextRow> rows, std::string_view key) {
-  const CodeEntry* entry = findByText(rows, key);
-  EXPECT_NE(entry, nullptr) << key;
-  static const CodeEntry kMissing{};
-  return entry != nullptr ? *entry : kMissing;
-}
 const CodeEntry& ab(std::string_view key) { return entryOf(cicspr2Table(), key); }
 const CodeEntry& ad(std::string_view key) { return entryOf(cicspr4Table(), key); }
 
 // The list's items with the given second letter, in list order.
-std::vector<std::string_view> listed(char second) {
-  std::vector<std::string_view> items;
-  for (std::string_view item : codeList()) {
-    if (item.size() == 4 && item[1] == second) items.push_back(item);
-  }
-  return items;
-}
-
-std::vector<std::string_view> keysOf(std::span<const TextRow> rows) {
-  std::vector<std::string_view> keys;
-  for (const TextRow& row : rows) {
-    EXPECT_TRUE(row.keys[1].empty() && row.keys[2].empty()) << row.keys[0];
-    keys.push_back(row.keys[0]);
-  }
-  return keys;
-}
-
-// The groups of keys whose pane shows one text; identical texts must be one object.
-std::set<std::vector<std::string_view>> sharedGroups(std::span<const TextRow> rows, Pane pane) {
-  std::map<std::string_view, std::vector<const TextRow*>> byText;
-  for (const TextRow& row : rows) byText[paneOf(row, pane)].push_back(&row);
-  std::set<std::vector<std::string_view>> groups;
-  for (const auto& [text, members] : byText) {
-    if (members.size() < 2) continue;
-    std::vector<std::string_view> keys;
-    for (const TextRow* row : members) {
-      EXPECT_TRUE(sameObject(paneOf(*row, pane), paneOf(*members.front(), pane)))
-          << row->keys[0] << " pane " << pane;
-      keys.push_back(row->keys[0]);
-    }
-    groups.insert(keys);
-  }
-  return groups;
-}
-
-std::set<std::string_view> distinct(std::span<const TextRow> rows, Pane pane) {
-  std::set<std::string_view> texts;
-  for (const TextRow& row : rows) texts.insert(paneOf(row, pane));
-  return texts;
-}
-
-std::pair<std::size_t, std::size_t> lengthRange(std::span<const TextRow> rows, Pane pane) {
-  std::size_t shortest = std::string_view::npos, longest = 0;
-  for (const TextRow& row : rows) {
-    const std::size_t size = paneOf(row, pane).size();
-    if (size == 0) continue;
-    shortest = std::min(shortest, size);
-    longest = std::max(longest, size);
-  }
-  return {shortest, longest};
-}
-
-std::size_t distinctCharacters(std::span<const TextRow> rows) {
-  std::set<std::string_view> texts;
-  for (const TextRow& row : rows) {
-    texts.insert(row.entry.reason);
-    for (Pane pane : kPanes) texts.insert(paneOf(row, pane));
-  }
-  std::size_t total = 0;
-  for (std::string_view text : texts) total += text.size();
-  return total;
-}
+Keys listed(char second) { return itemsWithSecondLetter(codeList(), std::string_view(&second, 1)); }
 
 // Common to both tables: "NA" as the one shared object in Reason, printable one-line texts, and
 // a double blank only where the rows have always shown one.
@@ -115,7 +32,7 @@ void checkTextShape(std::span<const TextRow> rows, const std::set<std::string>& 
   std::set<std::string> found;
   for (const TextRow& row : rows) {
     EXPECT_TRUE(sameObject(row.entry.reason, kNA)) << row.keys[0];
-    for (Pane pane : kPanes) {
+    for (Pane pane : kTextPanes) {
       const std::string_view text = paneOf(row, pane);
       EXPECT_NE(text, "NA") << row.keys[0];
       EXPECT_TRUE(std::all_of(text.begin(), text.end(),
@@ -169,7 +86,7 @@ TEST(CicsAbAd, TextsAreOneLinePrintableAndBlankOnlyWhereIntended) {
                  {"AD2G/D", "AD2K/D", "AD2M/D", "AD2S/D", "AD3E/D", "AD3J/D", "AD3Z/D", "AD3A/A",
                   "AD3B/A", "AD3C/A", "AD3I/A", "AD3S/A", "AD3W/A"});
   for (const TextRow& row : cicspr2Table()) {
-    for (Pane pane : kPanes) {
+    for (Pane pane : kTextPanes) {
       const std::string_view text = paneOf(row, pane);
       ASSERT_FALSE(text.empty()) << row.keys[0];
       EXPECT_NE(text.back(), ' ') << row.keys[0];
@@ -179,28 +96,28 @@ TEST(CicsAbAd, TextsAreOneLinePrintableAndBlankOnlyWhereIntended) {
 
 TEST(CicsAbAd, CountsLengthsAndSizeMatchTheCatalogue) {
   const auto abRows = cicspr2Table();
-  EXPECT_EQ(distinct(abRows, kDescription).size(), 90u);
-  EXPECT_EQ(distinct(abRows, kAction).size(), 20u);
-  EXPECT_EQ(distinct(abRows, kResponse).size(), 73u);
+  EXPECT_EQ(distinctTexts(abRows, kDescription).size(), 90u);
+  EXPECT_EQ(distinctTexts(abRows, kAction).size(), 20u);
+  EXPECT_EQ(distinctTexts(abRows, kResponse).size(), 73u);
   EXPECT_EQ(lengthRange(abRows, kDescription), std::make_pair(std::size_t{28}, std::size_t{792}));
   EXPECT_EQ(lengthRange(abRows, kAction), std::make_pair(std::size_t{30}, std::size_t{235}));
   EXPECT_EQ(lengthRange(abRows, kResponse), std::make_pair(std::size_t{24}, std::size_t{468}));
   EXPECT_EQ(ab("ABMQ").description.size(), 792u);
-  EXPECT_NEAR(static_cast<double>(distinctCharacters(abRows)), 21922.0, 2192.0);
+  EXPECT_NEAR(static_cast<double>(characterCount(distinctTexts(abRows))), 21922.0, 2192.0);
 
   const auto adRows = cicspr4Table();
-  EXPECT_EQ(distinct(adRows, kDescription).size(), 85u);
-  EXPECT_EQ(distinct(adRows, kAction).size(), 41u);
-  EXPECT_EQ(distinct(adRows, kResponse).size(), 52u);
+  EXPECT_EQ(distinctTexts(adRows, kDescription).size(), 85u);
+  EXPECT_EQ(distinctTexts(adRows, kAction).size(), 41u);
+  EXPECT_EQ(distinctTexts(adRows, kResponse).size(), 52u);
   EXPECT_EQ(lengthRange(adRows, kDescription), std::make_pair(std::size_t{59}, std::size_t{617}));
   EXPECT_EQ(lengthRange(adRows, kAction), std::make_pair(std::size_t{25}, std::size_t{292}));
   EXPECT_EQ(lengthRange(adRows, kResponse), std::make_pair(std::size_t{43}, std::size_t{393}));
-  EXPECT_NEAR(static_cast<double>(distinctCharacters(adRows)), 32000.0, 3200.0);
+  EXPECT_NEAR(static_cast<double>(characterCount(distinctTexts(adRows))), 32000.0, 3200.0);
 
   // No AD text stands in two different panes.
   std::set<std::string_view> seen;
-  for (Pane pane : kPanes) {
-    for (std::string_view text : distinct(adRows, pane)) {
+  for (Pane pane : kTextPanes) {
+    for (std::string_view text : distinctTexts(adRows, pane)) {
       if (!text.empty()) {
         EXPECT_TRUE(seen.insert(text).second) << text;
       }
@@ -267,7 +184,7 @@ TEST(CicsAbAd, AbRowsUseTheCatalogueWideAndCrossDescriberTexts) {
   EXPECT_EQ(ab("ABXO").action.size(), 208u);
   EXPECT_TRUE(ab("ABXO").action.starts_with("The field MQCIH-ERROROFFSET"));
   for (const TextRow& row : cicspr2Table()) {
-    for (Pane pane : kPanes) {
+    for (Pane pane : kTextPanes) {
       const std::string_view text = paneOf(row, pane);
       if (!sameObject(text, kVendorReferral)) {
         EXPECT_FALSE(text.ends_with(kVendorReferral)) << row.keys[0];
@@ -342,7 +259,7 @@ TEST(CicsAbAd, AdNearTwinActionsStayDistinct) {
 TEST(CicsAbAd, AdTextsEndWithAFullStopExceptTheKnownOnes) {
   std::set<std::string> open;
   for (const TextRow& row : cicspr4Table()) {
-    for (Pane pane : kPanes) {
+    for (Pane pane : kTextPanes) {
       const std::string_view text = paneOf(row, pane);
       if (!text.ends_with('.')) open.insert(std::string(row.keys[0]) + "/" + "DAR"[pane]);
     }

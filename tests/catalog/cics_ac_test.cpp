@@ -13,37 +13,14 @@
 #include "catalog/cics/cics_stock.h"
 #include "catalog/cics/cics_tables.h"
 #include "catalog/code_lists.h"
+#include "table_test_support.h"
 
 namespace quenmar::catalog::cics {
 namespace {
 
-using Keys = std::vector<std::string_view>;
+using namespace ::quenmar::catalog::testing;
 
-enum Pane { kDescription, kAction, kResponse };
-constexpr Pane kPanes[] = {kDescription, kAction, kResponse};
-
-std::string_view paneOf(const CodeEntry& entry, Pane pane) {
-  switch (pane) {
-    case kDescription:
-      return entry.description;
-    case kAction:
-      return entry.action;
-    case kResponse:
-      return entry.response;
-  }
-  return {};
-}
-
-bool sameObject(std::string_view a, std::string_view b) {
-  return a.data() == b.data() && a.size() == b.size();
-}
-
-const CodeEntry& ac(std::string_view key) {
-  const CodeEntry* entry = findByText(cicspr3Table(), key);
-  EXPECT_NE(entry, nullptr) << key;
-  static const CodeEntry kMissing{};
-  return entry != nullptr ? *entry : kMissing;
-}
+const CodeEntry& ac(std::string_view key) { return entryOf(cicspr3Table(), key); }
 
 Keys keysWhere(const std::function<bool(std::string_view)>& pick) {
   Keys keys;
@@ -169,7 +146,7 @@ TEST(CicsAc, IdenticalEntriesAreTheIntendedGroups) {
     if (keys.size() < 2) continue;
     actual.insert(keys);
     for (std::string_view key : keys) {
-      for (Pane pane : kPanes) {
+      for (Pane pane : kTextPanes) {
         EXPECT_TRUE(sameObject(paneOf(ac(key), pane), paneOf(ac(keys.front()), pane))) << key;
       }
     }
@@ -268,7 +245,7 @@ TEST(CicsAc, StockAndSharedTextsAreTheCommonObjects) {
                                      kAcshResponse,
                                      kAcsgDescription};
   for (const TextRow& row : cicspr3Table()) {
-    for (Pane pane : kPanes) {
+    for (Pane pane : kTextPanes) {
       const std::string_view text = paneOf(row.entry, pane);
       for (std::string_view stock : kStock) {
         if (text == stock) {
@@ -288,7 +265,7 @@ TEST(CicsAc, DistinctTextsAndLengths) {
   std::set<std::string_view> all;
   for (const TextRow& row : cicspr3Table()) {
     all.insert(row.entry.reason);
-    for (Pane pane : kPanes) {
+    for (Pane pane : kTextPanes) {
       panes[pane].insert(paneOf(row.entry, pane));
       all.insert(paneOf(row.entry, pane));
     }
@@ -303,7 +280,7 @@ TEST(CicsAc, DistinctTextsAndLengths) {
   EXPECT_LT(characters, 35'200u);
 
   const std::pair<std::size_t, std::size_t> kRanges[] = {{35, 463}, {34, 314}, {11, 369}};
-  for (Pane pane : kPanes) {
+  for (Pane pane : kTextPanes) {
     std::size_t shortest = std::string_view::npos, longest = 0;
     for (std::string_view text : panes[pane]) {
       if (text == "NA" || text == "NA " || text.empty()) continue;
@@ -319,7 +296,7 @@ TEST(CicsAc, TextsArePlainOneLineAscii) {
   std::set<std::string_view> doubleBlanks;
   std::set<std::string_view> colonEnded;
   for (const TextRow& row : cicspr3Table()) {
-    for (Pane pane : kPanes) {
+    for (Pane pane : kTextPanes) {
       const std::string_view text = paneOf(row.entry, pane);
       EXPECT_TRUE(std::all_of(text.begin(), text.end(),
                               [](char c) { return c >= 0x20 && c < 0x7f && c != '"'; }))

@@ -13,47 +13,20 @@
 #include "catalog/cics/cics_tables.h"
 #include "catalog/code_entry.h"
 #include "catalog/code_lists.h"
+#include "table_test_support.h"
 
 namespace quenmar::catalog::cics {
 namespace {
 
-using Keys = std::vector<std::string_view>;
+using namespace ::quenmar::catalog::testing;
 
 constexpr std::string_view kConditionTail = " condition not handled.";
 
-enum Pane { kDescription, kAction, kResponse };
-constexpr Pane kPanes[] = {kDescription, kAction, kResponse};
-
-std::string_view paneOf(const CodeEntry& entry, Pane pane) {
-  switch (pane) {
-    case kDescription:
-      return entry.description;
-    case kAction:
-      return entry.action;
-    case kResponse:
-      return entry.response;
-  }
-  return {};
-}
-
-bool sameObject(std::string_view a, std::string_view b) {
-  return a.data() == b.data() && a.size() == b.size();
-}
-
-const CodeEntry& ae(std::string_view key) {
-  const CodeEntry* entry = findByText(cicspr5Table(), key);
-  EXPECT_NE(entry, nullptr) << key;
-  static const CodeEntry kMissing{};
-  return entry != nullptr ? *entry : kMissing;
-}
+const CodeEntry& ae(std::string_view key) { return entryOf(cicspr5Table(), key); }
 
 // The keys of the rows whose pane is the very object `text`, in table order.
 Keys keysShowing(Pane pane, std::string_view text) {
-  Keys keys;
-  for (const TextRow& row : cicspr5Table()) {
-    if (sameObject(paneOf(row.entry, pane), text)) keys.push_back(row.keys[0]);
-  }
-  return keys;
+  return ::quenmar::catalog::testing::keysShowing(cicspr5Table(), pane, text);
 }
 
 // The condition name of a row, or nothing when the row is not a condition entry.
@@ -101,7 +74,7 @@ TEST(CicsAe, OnlyExactKeysAreAnswered) {
 TEST(CicsAe, TextsArePrintableSingleLinesWithTheirOwnBlanks) {
   for (const TextRow& row : cicspr5Table()) {
     EXPECT_TRUE(sameObject(row.entry.reason, kNA)) << row.keys[0];
-    for (Pane pane : kPanes) {
+    for (Pane pane : kTextPanes) {
       const std::string_view text = paneOf(row.entry, pane);
       ASSERT_FALSE(text.empty()) << row.keys[0] << " pane " << pane;
       EXPECT_NE(text.front(), ' ') << row.keys[0];
@@ -223,7 +196,7 @@ TEST(CicsAe, CatalogueWideTextsAreTheSharedObjects) {
   EXPECT_TRUE(keysShowing(kAction, kTaskAbendedWithDump).empty());
 
   for (const TextRow& row : cicspr5Table()) {
-    for (Pane pane : kPanes) {
+    for (Pane pane : kTextPanes) {
       const std::string_view text = paneOf(row.entry, pane);
       if (!sameObject(text, kVendorReferral)) {
         EXPECT_FALSE(text.ends_with(kVendorReferral.view())) << row.keys[0] << " pane " << pane;

@@ -12,57 +12,18 @@
 #include "catalog/cics/cics_stock.h"
 #include "catalog/cics/cics_tables.h"
 #include "catalog/code_lists.h"
+#include "table_test_support.h"
 
 namespace quenmar::catalog::cics {
 namespace {
 
-using Keys = std::vector<std::string_view>;
+using namespace ::quenmar::catalog::testing;
 
-enum Pane { kDescription, kAction, kResponse };
-
-std::string_view paneOf(const CodeEntry& entry, Pane pane) {
-  switch (pane) {
-    case kDescription:
-      return entry.description;
-    case kAction:
-      return entry.action;
-    case kResponse:
-      return entry.response;
-  }
-  return {};
-}
-
-bool sameObject(std::string_view a, std::string_view b) {
-  return a.data() == b.data() && a.size() == b.size();
-}
-
-const CodeEntry& row(std::string_view key) {
-  const CodeEntry* entry = findByText(cicspr6Table(), key);
-  EXPECT_NE(entry, nullptr) << key;
-  static const CodeEntry kMissing{};
-  return entry != nullptr ? *entry : kMissing;
-}
-
-Keys keysShowing(Pane pane, std::string_view text) {
-  Keys keys;
-  for (const TextRow& r : cicspr6Table()) {
-    if (paneOf(r.entry, pane) == text) keys.push_back(r.keys[0]);
-  }
-  return keys;
-}
+const CodeEntry& row(std::string_view key) { return entryOf(cicspr6Table(), key); }
 
 TEST(CicsAfAgAi, KeysAreTheListsAfAgAndAiItemsInOrder) {
-  Keys listed;
-  for (std::string_view item : codeList()) {
-    if (item.size() > 1 && (item[1] == 'F' || item[1] == 'G' || item[1] == 'I')) {
-      listed.push_back(item);
-    }
-  }
-  Keys keys;
-  for (const TextRow& r : cicspr6Table()) {
-    keys.push_back(r.keys[0]);
-    EXPECT_TRUE(r.keys[1].empty() && r.keys[2].empty()) << r.keys[0];
-  }
+  const Keys listed = itemsWithSecondLetter(codeList(), "FGI");
+  const Keys keys = keysOf(cicspr6Table());  // expects each row to have a single key
   ASSERT_EQ(keys.size(), 118u);
   EXPECT_EQ(keys, listed);
   EXPECT_EQ(keys.front(), "AFCB");
@@ -91,10 +52,10 @@ TEST(CicsAfAgAi, PlaceholdersAndShortValuesStandOnlyInTheirCells) {
     EXPECT_NE(r.entry.description, "NA") << r.keys[0];
     EXPECT_NE(r.entry.action, "NA") << r.keys[0];
   }
-  EXPECT_EQ(keysShowing(kResponse, "NA"), Keys{"AISQ"});
+  EXPECT_EQ(keysHolding(cicspr6Table(), kResponse, "NA"), Keys{"AISQ"});
   EXPECT_TRUE(sameObject(row("AISQ").response, kNA));
-  EXPECT_EQ(keysShowing(kResponse, "None"), Keys{"AICB"});
-  EXPECT_EQ(keysShowing(kResponse, "None."), (Keys{"AII3", "AISH", "AISR"}));
+  EXPECT_EQ(keysHolding(cicspr6Table(), kResponse, "None"), Keys{"AICB"});
+  EXPECT_EQ(keysHolding(cicspr6Table(), kResponse, "None."), (Keys{"AII3", "AISH", "AISR"}));
   for (std::string_view key : {"AII3", "AISH", "AISR"}) {
     EXPECT_TRUE(sameObject(row(key).response, kAii3Response)) << key;
   }

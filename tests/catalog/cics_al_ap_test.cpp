@@ -13,21 +13,12 @@
 #include "catalog/cics/cics_stock.h"
 #include "catalog/cics/cics_tables.h"
 #include "catalog/code_lists.h"
+#include "table_test_support.h"
 
 namespace quenmar::catalog::cics {
 namespace {
 
-using Keys = std::vector<std::string_view>;
-enum Pane { kDescription, kAction, kResponse };
-constexpr Pane kPanes[] = {kDescription, kAction, kResponse};
-
-std::string_view paneOf(const CodeEntry& entry, Pane pane) {
-  return pane == kDescription ? entry.description : pane == kAction ? entry.action : entry.response;
-}
-
-bool sameObject(std::string_view a, std::string_view b) {
-  return a.data() == b.data() && a.size() == b.size();
-}
+using namespace ::quenmar::catalog::testing;
 
 // Cell values that stand for "nothing to say" rather than an explanation.
 bool isShortValue(std::string_view text) {
@@ -35,19 +26,10 @@ bool isShortValue(std::string_view text) {
 }
 
 const CodeEntry& entryOf(std::string_view key) {
-  const CodeEntry* entry = findByText(cicspr8Table(), key);
-  EXPECT_NE(entry, nullptr) << key;
-  static const CodeEntry kMissing{};
-  return entry != nullptr ? *entry : kMissing;
+  return ::quenmar::catalog::testing::entryOf(cicspr8Table(), key);
 }
 
-Keys keysWhere(Pane pane, std::string_view text) {
-  Keys keys;
-  for (const TextRow& row : cicspr8Table()) {
-    if (paneOf(row.entry, pane) == text) keys.push_back(row.keys[0]);
-  }
-  return keys;
-}
+Keys keysWhere(Pane pane, std::string_view text) { return keysHolding(cicspr8Table(), pane, text); }
 
 // Keys of `count` consecutive rows, starting at `first`.
 Keys run(std::string_view first, std::size_t count) {
@@ -118,7 +100,7 @@ TEST(CicsAlAp, PlaceholdersAndShortValuesStandInTheirCells) {
 
   for (const TextRow& row : cicspr8Table()) {
     EXPECT_TRUE(sameObject(row.entry.reason, kNA)) << row.keys[0];
-    for (Pane pane : kPanes) {
+    for (Pane pane : kTextPanes) {
       const std::string_view text = paneOf(row.entry, pane);
       if (text == "NA") {
         EXPECT_TRUE(sameObject(text, kNA)) << row.keys[0];
@@ -241,7 +223,7 @@ TEST(CicsAlAp, CatalogueStockAndCrossDescriberTextsAreTheSharedObjects) {
 
   // The referral closes no longer text here: it stands alone wherever it appears.
   for (const TextRow& row : cicspr8Table()) {
-    for (Pane pane : kPanes) {
+    for (Pane pane : kTextPanes) {
       const std::string_view text = paneOf(row.entry, pane);
       if (text.ends_with(kVendorReferral)) {
         EXPECT_TRUE(pane == kResponse && sameObject(text, kVendorReferral)) << row.keys[0];
@@ -299,7 +281,7 @@ TEST(CicsAlAp, MessageNumbersBelongToTheirDomains) {
   const std::map<std::string_view, std::string_view> kDomainOf = {
       {"DFHLG", "ALG"}, {"DFHAP", "ANS"}, {"DFHNQ", "ANQ"}};
   for (const TextRow& row : cicspr8Table()) {
-    for (Pane pane : kPanes) {
+    for (Pane pane : kTextPanes) {
       const std::string_view text = paneOf(row.entry, pane);
       for (std::size_t at = text.find("DFH"); at != std::string_view::npos;
            at = text.find("DFH", at + 1)) {

@@ -10,31 +10,25 @@
 #include "catalog/cics/cics_stock.h"
 #include "catalog/cics/cics_tables.h"
 #include "catalog/code_lists.h"
+#include "table_test_support.h"
 
 namespace quenmar::catalog::cics {
 namespace {
 
-using Keys = std::set<std::string_view>;
-using Pane = std::string_view CodeEntry::*;
-constexpr Pane kPanes[] = {&CodeEntry::description, &CodeEntry::action, &CodeEntry::response};
+using namespace ::quenmar::catalog::testing;
 
-bool samePlace(std::string_view a, std::string_view b) {
-  return a.data() == b.data() && a.size() == b.size();
-}
+using KeySet = std::set<std::string_view>;
 
 const CodeEntry& entryOf(std::string_view key) {
-  const CodeEntry* entry = findByText(cicspr12Table(), key);
-  EXPECT_NE(entry, nullptr) << key;
-  static const CodeEntry kMissing{};
-  return entry != nullptr ? *entry : kMissing;
+  return ::quenmar::catalog::testing::entryOf(cicspr12Table(), key);
 }
 
-// Keys of the rows whose `pane` holds `text`; `sameObject` asks for the very same characters.
-Keys rowsShowing(Pane pane, std::string_view text, bool sameObject) {
-  Keys keys;
+// KeySet of the rows whose `pane` holds `text`; `byObject` asks for the very same characters.
+KeySet rowsShowing(Pane pane, std::string_view text, bool byObject) {
+  KeySet keys;
   for (const TextRow& row : cicspr12Table()) {
-    const std::string_view shown = row.entry.*pane;
-    if (sameObject ? samePlace(shown, text) : shown == text) {
+    const std::string_view shown = paneOf(row.entry, pane);
+    if (byObject ? sameObject(shown, text) : shown == text) {
       keys.insert(row.keys[0]);
     }
   }
@@ -44,7 +38,7 @@ Keys rowsShowing(Pane pane, std::string_view text, bool sameObject) {
 std::size_t rowsWhere(Pane pane, bool (*test)(std::string_view)) {
   std::size_t count = 0;
   for (const TextRow& row : cicspr12Table()) {
-    count += test(row.entry.*pane) ? 1 : 0;
+    count += test(paneOf(row.entry, pane)) ? 1 : 0;
   }
   return count;
 }
@@ -72,66 +66,60 @@ TEST(CicsAsAt, KeysAreTheListedAsAndAtCodesInListOrder) {
 
 TEST(CicsAsAt, ReasonIsTheSharedNaAndNoOtherPaneHoldsIt) {
   for (const TextRow& row : cicspr12Table()) {
-    EXPECT_TRUE(samePlace(row.entry.reason, kNA)) << row.keys[0];
-    for (Pane pane : kPanes) {
-      EXPECT_NE(row.entry.*pane, "NA") << row.keys[0];
+    EXPECT_TRUE(sameObject(row.entry.reason, kNA)) << row.keys[0];
+    for (Pane pane : kTextPanes) {
+      EXPECT_NE(paneOf(row.entry, pane), "NA") << row.keys[0];
     }
   }
 }
 
 TEST(CicsAsAt, ShortValuesStandOnlyWhereTheyBelong) {
-  EXPECT_EQ(rowsShowing(&CodeEntry::response, "None.", false),
-            (Keys{"ASDA", "ASH3", "ASOA", "ATCA"}));
-  EXPECT_TRUE(rowsShowing(&CodeEntry::action, "None.", false).empty());
-  EXPECT_EQ(rowsShowing(&CodeEntry::action, "AN", false), Keys{"ASPO"});
-  EXPECT_EQ(rowsShowing(&CodeEntry::response, "AN", false), Keys{"ASPO"});
-  EXPECT_EQ(rowsShowing(&CodeEntry::response, "", false), Keys{"ATC3"});
-  EXPECT_TRUE(rowsShowing(&CodeEntry::description, "", false).empty());
-  EXPECT_TRUE(rowsShowing(&CodeEntry::action, "", false).empty());
+  EXPECT_EQ(rowsShowing(kResponse, "None.", false), (KeySet{"ASDA", "ASH3", "ASOA", "ATCA"}));
+  EXPECT_TRUE(rowsShowing(kAction, "None.", false).empty());
+  EXPECT_EQ(rowsShowing(kAction, "AN", false), KeySet{"ASPO"});
+  EXPECT_EQ(rowsShowing(kResponse, "AN", false), KeySet{"ASPO"});
+  EXPECT_EQ(rowsShowing(kResponse, "", false), KeySet{"ATC3"});
+  EXPECT_TRUE(rowsShowing(kDescription, "", false).empty());
+  EXPECT_TRUE(rowsShowing(kAction, "", false).empty());
 }
 
 TEST(CicsAsAt, CatalogueWideStockTextsAreTheSharedObjects) {
   const std::pair<Pane, std::string_view> kStock[] = {
-      {&CodeEntry::action, kTransactionAbendedWithCicsDump},
-      {&CodeEntry::action, kTaskAbendedWithCicsDump},
-      {&CodeEntry::action, kTransactionAbendedWithDump},
-      {&CodeEntry::action, kCicsTerminatesTaskWithTransactionDump},
-      {&CodeEntry::action, kTransactionAbended},
-      {&CodeEntry::response, kVendorReferral},
-      {&CodeEntry::response, kSeeDomainMessageProduced},
-      {&CodeEntry::response, kSeeDomainMessageFrom},
+      {kAction, kTransactionAbendedWithCicsDump},
+      {kAction, kTaskAbendedWithCicsDump},
+      {kAction, kTransactionAbendedWithDump},
+      {kAction, kCicsTerminatesTaskWithTransactionDump},
+      {kAction, kTransactionAbended},
+      {kResponse, kVendorReferral},
+      {kResponse, kSeeDomainMessageProduced},
+      {kResponse, kSeeDomainMessageFrom},
   };
   for (const auto& [pane, text] : kStock) {
     EXPECT_EQ(rowsShowing(pane, text, true), rowsShowing(pane, text, false)) << text;
   }
-  EXPECT_EQ(rowsShowing(&CodeEntry::action, kTransactionAbendedWithCicsDump, true).size(), 28u);
-  EXPECT_EQ(rowsShowing(&CodeEntry::action, kTaskAbendedWithCicsDump, true).size(), 17u);
-  EXPECT_EQ(rowsShowing(&CodeEntry::action, kTransactionAbendedWithDump, true).size(), 12u);
-  EXPECT_EQ(rowsShowing(&CodeEntry::action, kCicsTerminatesTaskWithTransactionDump, true).size(),
-            5u);
-  EXPECT_EQ(rowsShowing(&CodeEntry::response, kVendorReferral, true).size(), 21u);
+  EXPECT_EQ(rowsShowing(kAction, kTransactionAbendedWithCicsDump, true).size(), 28u);
+  EXPECT_EQ(rowsShowing(kAction, kTaskAbendedWithCicsDump, true).size(), 17u);
+  EXPECT_EQ(rowsShowing(kAction, kTransactionAbendedWithDump, true).size(), 12u);
+  EXPECT_EQ(rowsShowing(kAction, kCicsTerminatesTaskWithTransactionDump, true).size(), 5u);
+  EXPECT_EQ(rowsShowing(kResponse, kVendorReferral, true).size(), 21u);
   // Every catalogue-wide stock text that this table names occurs here at least once.
-  EXPECT_FALSE(rowsShowing(&CodeEntry::action, kTransactionAbended, true).empty());
-  EXPECT_FALSE(rowsShowing(&CodeEntry::response, kSeeDomainMessageProduced, true).empty());
-  EXPECT_FALSE(rowsShowing(&CodeEntry::response, kSeeDomainMessageFrom, true).empty());
+  EXPECT_FALSE(rowsShowing(kAction, kTransactionAbended, true).empty());
+  EXPECT_FALSE(rowsShowing(kResponse, kSeeDomainMessageProduced, true).empty());
+  EXPECT_FALSE(rowsShowing(kResponse, kSeeDomainMessageFrom, true).empty());
 }
 
 TEST(CicsAsAt, TablesOwnStockTextsHaveTheirCounts) {
+  EXPECT_EQ(rowsShowing(kAction, "CICS terminates the transaction with a dump.", false).size(), 7u);
+  EXPECT_EQ(rowsShowing(kAction, "CICS terminates the CESC transaction with a dump.", false).size(),
+            5u);
   EXPECT_EQ(
-      rowsShowing(&CodeEntry::action, "CICS terminates the transaction with a dump.", false).size(),
-      7u);
-  EXPECT_EQ(
-      rowsShowing(&CodeEntry::action, "CICS terminates the CESC transaction with a dump.", false)
+      rowsShowing(kAction, "The transaction is terminated with a CICS transaction dump.", false)
           .size(),
-      5u);
-  EXPECT_EQ(rowsShowing(&CodeEntry::action,
-                        "The transaction is terminated with a CICS transaction dump.", false)
-                .size(),
-            4u);
+      4u);
   EXPECT_EQ(
-      rowsShowing(&CodeEntry::description,
+      rowsShowing(kDescription,
                   "A DFHSC macro request has been issued with an invalid request type.", false),
-      Keys{"ASCR"});
+      KeySet{"ASCR"});
 }
 
 // Texts that open with a stock sentence and go on, or close with the referral.
@@ -139,17 +127,17 @@ TEST(CicsAsAt, LongerTextsAroundStockSentences) {
   static constexpr std::string_view kTaskLead = kTaskAbendedWithCicsDump;
   static constexpr std::string_view kCicsLead = "CICS terminates the transaction with a dump.";
   static constexpr std::string_view kReferral = kVendorReferral;
-  EXPECT_EQ(rowsWhere(&CodeEntry::action,
+  EXPECT_EQ(rowsWhere(kAction,
                       [](std::string_view t) {
                         return t.size() > kTaskLead.size() && t.starts_with(kTaskLead);
                       }),
             5u);
-  EXPECT_EQ(rowsWhere(&CodeEntry::action,
+  EXPECT_EQ(rowsWhere(kAction,
                       [](std::string_view t) {
                         return t.size() > kCicsLead.size() && t.starts_with(kCicsLead);
                       }),
             4u);
-  EXPECT_EQ(rowsWhere(&CodeEntry::response,
+  EXPECT_EQ(rowsWhere(kResponse,
                       [](std::string_view t) {
                         return t.size() > kReferral.size() &&
                                t.ends_with(std::string(" ") + std::string(kReferral));
@@ -161,20 +149,20 @@ TEST(CicsAsAt, RepeatedRowsShareTheirTextObjects) {
   const std::pair<std::string_view, std::string_view> kTwins[] = {
       {"ATC8", "ATCY"}, {"ATPC", "ATPA"}, {"ATPD", "ATPB"}};
   for (const auto& [copy, original] : kTwins) {
-    for (Pane pane : kPanes) {
-      EXPECT_TRUE(samePlace(entryOf(copy).*pane, entryOf(original).*pane)) << copy;
+    for (Pane pane : kTextPanes) {
+      EXPECT_TRUE(sameObject(paneOf(entryOf(copy), pane), paneOf(entryOf(original), pane))) << copy;
     }
   }
   for (std::string_view key : {"ASHB", "ASHR"}) {
-    EXPECT_TRUE(samePlace(entryOf(key).description, entryOf("ASHA").description)) << key;
-    EXPECT_TRUE(samePlace(entryOf(key).response, entryOf("ASHA").response)) << key;
+    EXPECT_TRUE(sameObject(entryOf(key).description, entryOf("ASHA").description)) << key;
+    EXPECT_TRUE(sameObject(entryOf(key).response, entryOf("ASHA").response)) << key;
     // The System Actions differ only in the code that they name.
     std::string expected(entryOf("ASHA").action);
     expected.replace(expected.find("ASHA"), 4, key);
     EXPECT_EQ(entryOf(key).action, expected);
   }
-  EXPECT_TRUE(samePlace(entryOf("ASCB").action, entryOf("ASCA").action));
-  EXPECT_TRUE(samePlace(entryOf("ASCB").response, entryOf("ASCA").response));
+  EXPECT_TRUE(sameObject(entryOf("ASCB").action, entryOf("ASCA").action));
+  EXPECT_TRUE(sameObject(entryOf("ASCB").response, entryOf("ASCA").response));
   EXPECT_NE(entryOf("ASCB").description, entryOf("ASCA").description);
   EXPECT_TRUE(entryOf("ASCB").description.starts_with("A DFHSC TYPE=FREEMAIN request"));
 }
@@ -194,13 +182,13 @@ TEST(CicsAsAt, ProgramCheckAndOsAbendRowsShowTheListLookupsTexts) {
     const CodeEntry* picked = findByText(inlineEntries(), key);
     ASSERT_NE(picked, nullptr) << key;
     const CodeEntry& typed = entryOf(key);
-    for (Pane pane : kPanes) {
-      EXPECT_TRUE(samePlace(typed.*pane, (*picked).*pane)) << key;
+    for (Pane pane : kTextPanes) {
+      EXPECT_TRUE(sameObject(paneOf(typed, pane), paneOf(*picked, pane))) << key;
     }
     EXPECT_NE(typed.reason, picked->reason);
   }
-  EXPECT_TRUE(samePlace(entryOf("ASRA").description, kAsraDescription));
-  EXPECT_TRUE(samePlace(entryOf("ASRB").action, kAsrbAction));
+  EXPECT_TRUE(sameObject(entryOf("ASRA").description, kAsraDescription));
+  EXPECT_TRUE(sameObject(entryOf("ASRB").action, kAsrbAction));
 }
 
 TEST(CicsAsAt, EqualTextsAreOneObjectAndTheCountsHold) {
@@ -211,7 +199,7 @@ TEST(CicsAsAt, EqualTextsAreOneObjectAndTheCountsHold) {
     std::map<std::string_view, const char*> first;
     std::size_t shortest = 10000, longest = 0;
     for (const TextRow& row : cicspr12Table()) {
-      const std::string_view text = row.entry.*kPanes[p];
+      const std::string_view text = paneOf(row, kTextPanes[p]);
       const auto [it, added] = first.emplace(text, text.data());
       EXPECT_TRUE(added || text.empty() || it->second == text.data())
           << row.keys[0] << " repeats a text in a copy of its own";

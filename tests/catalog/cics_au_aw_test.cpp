@@ -14,6 +14,7 @@
 #include "catalog/cics/cics_stock.h"
 #include "catalog/cics/cics_tables.h"
 #include "catalog/code_lists.h"
+#include "table_test_support.h"
 
 namespace quenmar::catalog::cics {
 namespace {
@@ -26,37 +27,12 @@ constexpr std::string_view kOrder[] = {
     "AWBQ", "AWBR", "AWBU", "AWBV", "AWBX", "AWBZ", "AWB2", "AWB3", "AWB4", "AWB5", "AWB7",
     "AWB8", "AWB9", "AWC1", "AWC2", "AWC3", "AWC4", "AWC5", "AWC6", "AWC7", "AWC8", "AWKY"};
 
-enum Pane { kDescription, kAction, kResponse };
+using namespace ::quenmar::catalog::testing;
 
-std::string_view paneOf(const TextRow& row, Pane pane) {
-  switch (pane) {
-    case kDescription:
-      return row.entry.description;
-    case kAction:
-      return row.entry.action;
-    case kResponse:
-      return row.entry.response;
-  }
-  return {};
-}
-
-bool sameObject(std::string_view a, std::string_view b) {
-  return a.data() == b.data() && a.size() == b.size();
-}
-
-const CodeEntry& au(std::string_view key) {
-  const CodeEntry* entry = findByText(cicspr13Table(), key);
-  EXPECT_NE(entry, nullptr) << key;
-  static const CodeEntry kMissing{};
-  return entry != nullptr ? *entry : kMissing;
-}
+const CodeEntry& au(std::string_view key) { return entryOf(cicspr13Table(), key); }
 
 std::vector<std::string_view> keysWhere(Pane pane, std::string_view text) {
-  std::vector<std::string_view> keys;
-  for (const TextRow& row : cicspr13Table()) {
-    if (paneOf(row, pane) == text) keys.push_back(row.keys[0]);
-  }
-  return keys;
+  return keysHolding(cicspr13Table(), pane, text);
 }
 
 TEST(CicsAuAw, KeysAreTheListsAuAndAwItemsInOrder) {
@@ -129,7 +105,6 @@ TEST(CicsAuAw, OnlyTheKnownTextsEndWithoutAFullStop) {
 
 // Identical texts are one object, and no two rows share a text unless they are meant to.
 TEST(CicsAuAw, SharedTextsAreExactlyTheIntendedGroups) {
-  using Groups = std::set<std::vector<std::string_view>>;
   std::vector<std::string_view> detector(std::begin(kOrder) + 2, std::begin(kOrder) + 32);
   const std::map<Pane, Groups> kExpected = {
       {kDescription, {{"AWC7", "AWC8"}}},
@@ -141,20 +116,7 @@ TEST(CicsAuAw, SharedTextsAreExactlyTheIntendedGroups) {
         {"AWBI", "AWBV", "AWB9"},
         {"AWB3", "AWB4"}}}};
   for (const auto& [pane, expected] : kExpected) {
-    std::map<std::string_view, std::vector<const TextRow*>> byText;
-    for (const TextRow& row : cicspr13Table()) byText[paneOf(row, pane)].push_back(&row);
-    Groups shared;
-    for (const auto& [text, rows] : byText) {
-      if (rows.size() < 2) continue;
-      std::vector<std::string_view> keys;
-      for (const TextRow* row : rows) {
-        keys.push_back(row->keys[0]);
-        EXPECT_TRUE(sameObject(paneOf(*row, pane), paneOf(*rows.front(), pane)))
-            << row->keys[0] << " pane " << pane;
-      }
-      shared.insert(keys);
-    }
-    EXPECT_EQ(shared, expected) << "pane " << pane;
+    EXPECT_EQ(sharedGroups(cicspr13Table(), pane), expected) << "pane " << pane;
   }
 }
 

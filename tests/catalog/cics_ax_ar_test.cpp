@@ -11,39 +11,27 @@
 #include "catalog/cics/cics_stock.h"
 #include "catalog/cics/cics_tables.h"
 #include "catalog/code_lists.h"
+#include "table_test_support.h"
 
 namespace quenmar::catalog::cics {
 namespace {
 
-using Keys = std::set<std::string_view>;
-using Pane = std::string_view CodeEntry::*;
-constexpr Pane kDesc = &CodeEntry::description;
-constexpr Pane kAction = &CodeEntry::action;
-constexpr Pane kResp = &CodeEntry::response;
+using namespace ::quenmar::catalog::testing;
 
-bool samePlace(std::string_view a, std::string_view b) {
-  return a.data() == b.data() && a.size() == b.size();
-}
+using KeySet = std::set<std::string_view>;
 
 // The keys of the rows whose text in `pane` passes `test`.
 template <typename Test>
-Keys rowsWhere(std::span<const TextRow> rows, Pane pane, Test test) {
-  Keys keys;
+KeySet rowsWhere(std::span<const TextRow> rows, Pane pane, Test test) {
+  KeySet keys;
   for (const TextRow& row : rows) {
-    if (test(row.entry.*pane)) keys.insert(row.keys[0]);
+    if (test(paneOf(row, pane))) keys.insert(row.keys[0]);
   }
   return keys;
 }
 
-Keys rowsShowing(std::span<const TextRow> rows, Pane pane, std::string_view shared) {
-  return rowsWhere(rows, pane, [shared](std::string_view t) { return samePlace(t, shared); });
-}
-
-const CodeEntry& entryOf(std::span<const TextRow> rows, std::string_view key) {
-  static const CodeEntry kMissing{};
-  const CodeEntry* entry = findByText(rows, key);
-  EXPECT_NE(entry, nullptr) << key;
-  return entry != nullptr ? *entry : kMissing;
+KeySet rowsShowing(std::span<const TextRow> rows, Pane pane, std::string_view shared) {
+  return rowsWhere(rows, pane, [shared](std::string_view t) { return sameObject(t, shared); });
 }
 
 // Letters sort before digits in both of the last two places.
@@ -81,9 +69,9 @@ TEST(CicsAxAr, TextsArePlainSingleLinesWithinTheirLengths) {
   for (auto [rows, longest] : {std::pair(cicspr9Table(), 474u), std::pair(cicspr11Table(), 385u)}) {
     std::size_t max = 0;
     for (const TextRow& row : rows) {
-      EXPECT_TRUE(samePlace(row.entry.reason, kNA)) << row.keys[0];
-      for (Pane pane : {kDesc, kAction, kResp}) {
-        const std::string_view text = row.entry.*pane;
+      EXPECT_TRUE(sameObject(row.entry.reason, kNA)) << row.keys[0];
+      for (Pane pane : kTextPanes) {
+        const std::string_view text = paneOf(row, pane);
         ASSERT_FALSE(text.empty()) << row.keys[0];
         EXPECT_NE(text, "NA") << row.keys[0];
         EXPECT_TRUE(text.front() != ' ' && text.back() != ' ') << row.keys[0];
@@ -109,9 +97,9 @@ TEST(CicsAxAr, EqualTextsAreOneObject) {
   }
   for (auto rows : {cicspr9Table(), cicspr11Table()}) {
     for (const TextRow& row : rows) {
-      for (Pane pane : {kDesc, kAction, kResp}) {
-        const auto [it, fresh] = seen.emplace(row.entry.*pane, (row.entry.*pane).data());
-        EXPECT_TRUE(fresh || it->second == (row.entry.*pane).data()) << row.keys[0];
+      for (Pane pane : kTextPanes) {
+        const auto [it, fresh] = seen.emplace(paneOf(row, pane), paneOf(row, pane).data());
+        EXPECT_TRUE(fresh || it->second == paneOf(row, pane).data()) << row.keys[0];
       }
     }
   }
@@ -122,41 +110,43 @@ TEST(CicsAxAr, SharedTextsStandInTheirRows) {
   const auto ar = cicspr11Table();
   EXPECT_EQ(rowsShowing(ax, kAction, kTaskAbendedWithCicsDump).size(), 36u);
   EXPECT_EQ(rowsShowing(ax, kAction, kTaskAbendedWithDump),
-            (Keys{"AXFY", "AXF0", "AXF1", "AXF2", "AXF3", "AXTI", "AXTJ"}));
+            (KeySet{"AXFY", "AXF0", "AXF1", "AXF2", "AXF3", "AXTI", "AXTJ"}));
   EXPECT_EQ(rowsShowing(ax, kAction, kTransactionAbendedWithCicsDump).size(), 1u);
   EXPECT_FALSE(rowsShowing(ax, kAction, kCicsTerminatesTaskWithTransactionDump).empty());
-  EXPECT_EQ(rowsShowing(ax, kAction, entryOf(ax, "AXTP").action), (Keys{"AXTP", "AXTQ", "AXTR"}));
-  EXPECT_EQ(rowsShowing(ax, kResp, entryOf(ax, "AXFI").response),
-            (Keys{"AXFI", "AXFO", "AXFP", "AXFR", "AXFS", "AXFT"}));
-  EXPECT_EQ(rowsShowing(ax, kResp, entryOf(ax, "AXMA").response), (Keys{"AXMA", "AXMB", "AXMC"}));
+  EXPECT_EQ(rowsShowing(ax, kAction, entryOf(ax, "AXTP").action), (KeySet{"AXTP", "AXTQ", "AXTR"}));
+  EXPECT_EQ(rowsShowing(ax, kResponse, entryOf(ax, "AXFI").response),
+            (KeySet{"AXFI", "AXFO", "AXFP", "AXFR", "AXFS", "AXFT"}));
+  EXPECT_EQ(rowsShowing(ax, kResponse, entryOf(ax, "AXMA").response),
+            (KeySet{"AXMA", "AXMB", "AXMC"}));
   EXPECT_NE(entryOf(ax, "AXMA").response.find("DFHXM0002"), std::string_view::npos);
-  EXPECT_FALSE(rowsShowing(ax, kResp, kSeeDomainMessageProduced).empty());
-  EXPECT_FALSE(rowsShowing(ax, kResp, kSeeDomainMessageFrom).empty());
+  EXPECT_FALSE(rowsShowing(ax, kResponse, kSeeDomainMessageProduced).empty());
+  EXPECT_FALSE(rowsShowing(ax, kResponse, kSeeDomainMessageFrom).empty());
 
   EXPECT_EQ(rowsShowing(ar, kAction, kTaskAbendedWithCicsDump),
-            (Keys{"ARTA", "ARTB", "ARTC", "ARTD", "ARTE", "ARTF"}));
+            (KeySet{"ARTA", "ARTB", "ARTC", "ARTD", "ARTE", "ARTF"}));
   EXPECT_EQ(rowsShowing(ar, kAction, kTransactionAbendedWithCicsDump).size(), 2u);
   EXPECT_FALSE(rowsShowing(ar, kAction, kCicsTerminatesTaskWithDump).empty());
-  EXPECT_EQ(rowsShowing(ar, kAction, entryOf(ar, "ARXA").action), (Keys{"ARXA", "ARXB", "ARXC"}));
-  EXPECT_EQ(rowsShowing(ar, kResp, entryOf(ar, "ARPF").response),
-            (Keys{"ARPF", "ARPG", "ARPH", "ARPI", "ARPJ", "ARPK", "ARPL", "ARPM", "ARPN", "ARPO",
-                  "ARPV", "ARPW", "ARPX", "ARPZ", "ARP2", "ARP5"}));
-  EXPECT_EQ(rowsShowing(ar, kResp, entryOf(ar, "ARUA").response), (Keys{"ARUA", "ARUB", "ARUC"}));
-  EXPECT_FALSE(rowsShowing(ar, kResp, kSeeDomainMessageProduced).empty());
+  EXPECT_EQ(rowsShowing(ar, kAction, entryOf(ar, "ARXA").action), (KeySet{"ARXA", "ARXB", "ARXC"}));
+  EXPECT_EQ(rowsShowing(ar, kResponse, entryOf(ar, "ARPF").response),
+            (KeySet{"ARPF", "ARPG", "ARPH", "ARPI", "ARPJ", "ARPK", "ARPL", "ARPM", "ARPN", "ARPO",
+                    "ARPV", "ARPW", "ARPX", "ARPZ", "ARP2", "ARP5"}));
+  EXPECT_EQ(rowsShowing(ar, kResponse, entryOf(ar, "ARUA").response),
+            (KeySet{"ARUA", "ARUB", "ARUC"}));
+  EXPECT_FALSE(rowsShowing(ar, kResponse, kSeeDomainMessageProduced).empty());
 }
 
 TEST(CicsAxAr, ShortAndCutShortTexts) {
   const auto ax = cicspr9Table();
   const auto ar = cicspr11Table();
   const auto isNone = [](std::string_view t) { return t == "None."; };
-  EXPECT_EQ(rowsWhere(ar, kAction, isNone), (Keys{"ARPU", "ARP9"}));
-  EXPECT_TRUE(rowsWhere(ar, kResp, isNone).empty() && rowsWhere(ax, kAction, isNone).empty() &&
-              rowsWhere(ax, kResp, isNone).empty());
+  EXPECT_EQ(rowsWhere(ar, kAction, isNone), (KeySet{"ARPU", "ARP9"}));
+  EXPECT_TRUE(rowsWhere(ar, kResponse, isNone).empty() && rowsWhere(ax, kAction, isNone).empty() &&
+              rowsWhere(ax, kResponse, isNone).empty());
   EXPECT_EQ(entryOf(ar, "ARPJ").action, "AN");
   // Texts that stop where a list would follow.
   const auto colon = [](std::string_view t) { return t.ends_with(':'); };
-  EXPECT_EQ(rowsWhere(ar, kDesc, colon), (Keys{"ARPG", "ARPJ", "ARXC"}));
-  EXPECT_EQ(rowsWhere(ax, kResp, colon), (Keys{"AXTL"}));
+  EXPECT_EQ(rowsWhere(ar, kDescription, colon), (KeySet{"ARPG", "ARPJ", "ARXC"}));
+  EXPECT_EQ(rowsWhere(ax, kResponse, colon), (KeySet{"AXTL"}));
   EXPECT_EQ(entryOf(ax, "AXTL").response, "Check that:");
   EXPECT_TRUE(entryOf(ax, "AXFX").description.ends_with(" because"));
 }
@@ -165,15 +155,16 @@ TEST(CicsAxAr, VendorReferralAndItsVariants) {
   const auto ax = cicspr9Table();
   const auto ar = cicspr11Table();
   const std::string_view referral = kVendorReferral.view();
-  EXPECT_EQ(rowsShowing(ax, kResp, referral).size(), 17u);
-  EXPECT_EQ(rowsShowing(ar, kResp, referral), (Keys{"ARTC", "ARTD", "ARXB"}));
+  EXPECT_EQ(rowsShowing(ax, kResponse, referral).size(), 17u);
+  EXPECT_EQ(rowsShowing(ar, kResponse, referral), (KeySet{"ARTC", "ARTD", "ARXB"}));
   const auto endsWithReferral = [referral](std::string_view t) {
     return t.size() > referral.size() && t.ends_with(referral) &&
            t[t.size() - referral.size() - 1] == ' ';
   };
-  EXPECT_EQ(rowsWhere(ax, kResp, endsWithReferral), (Keys{"AXFC", "AXTG", "AXTN", "AXTP", "AXTQ"}));
-  EXPECT_EQ(rowsWhere(ar, kResp, endsWithReferral), (Keys{"ARHA", "ARHC", "ARPA"}));
-  EXPECT_TRUE(samePlace(entryOf(ax, "AXTP").response, entryOf(ax, "AXTQ").response));
+  EXPECT_EQ(rowsWhere(ax, kResponse, endsWithReferral),
+            (KeySet{"AXFC", "AXTG", "AXTN", "AXTP", "AXTQ"}));
+  EXPECT_EQ(rowsWhere(ar, kResponse, endsWithReferral), (KeySet{"ARHA", "ARHC", "ARPA"}));
+  EXPECT_TRUE(sameObject(entryOf(ax, "AXTP").response, entryOf(ax, "AXTQ").response));
 
   std::string misspelt(referral);
   misspelt.replace(misspelt.find(" See "), 5, " Se ");
@@ -181,7 +172,7 @@ TEST(CicsAxAr, VendorReferralAndItsVariants) {
 
   const std::string_view first = leadingSentences(referral, 1);
   const std::string_view rpc = entryOf(ar, "ARPU").response;
-  EXPECT_EQ(rowsShowing(ar, kResp, rpc), (Keys{"ARPU", "ARP4", "ARP9"}));
+  EXPECT_EQ(rowsShowing(ar, kResponse, rpc), (KeySet{"ARPU", "ARP4", "ARP9"}));
   EXPECT_TRUE(rpc.starts_with(first));
   EXPECT_TRUE(
       rpc.substr(first.size()).starts_with(" See the CICS External Interfaces Guide and Part 4"));
@@ -194,8 +185,8 @@ TEST(CicsAxAr, RequestStreamRowsDifferOnlyInTheCodeTheyName) {
   const auto ar = cicspr11Table();
   const std::string_view dump = entryOf(ar, "ARZE").response;
   EXPECT_TRUE(dump.starts_with("Use the transaction dump to determine the cause of the failure."));
-  EXPECT_EQ(rowsShowing(ar, kResp, dump),
-            (Keys{"ARZE", "ARZF", "ARZI", "ARZJ", "ARZ2", "ARZ3", "ARZ4"}));
+  EXPECT_EQ(rowsShowing(ar, kResponse, dump),
+            (KeySet{"ARZE", "ARZF", "ARZI", "ARZJ", "ARZ2", "ARZ3", "ARZ4"}));
   const std::vector<std::vector<std::string_view>> groups = {{"ARZF", "ARZE", "ARZI", "ARZJ"},
                                                              {"ARZ2", "ARZ3", "ARZ4"}};
   for (const auto& group : groups) {
@@ -203,7 +194,7 @@ TEST(CicsAxAr, RequestStreamRowsDifferOnlyInTheCodeTheyName) {
     const std::size_t at = model.action.find(group.front());
     ASSERT_NE(at, std::string_view::npos) << group.front();
     for (std::string_view key : group) {
-      EXPECT_TRUE(samePlace(entryOf(ar, key).description, model.description)) << key;
+      EXPECT_TRUE(sameObject(entryOf(ar, key).description, model.description)) << key;
       // ARZE names its code without the leading A.
       std::string expected(model.action);
       expected.replace(at, group.front().size(), key == "ARZE" ? "RZE" : key);
@@ -213,7 +204,7 @@ TEST(CicsAxAr, RequestStreamRowsDifferOnlyInTheCodeTheyName) {
   EXPECT_NE(entryOf(ar, "ARZE").description, entryOf(ar, "ARZ2").description);
   // The GIOP rows alone hold a double blank, right after their first sentence.
   const auto doubleBlank = [](std::string_view t) { return t.find("  ") != t.npos; };
-  EXPECT_EQ(rowsWhere(ar, kAction, doubleBlank), (Keys{"ARZ2", "ARZ3", "ARZ4"}));
+  EXPECT_EQ(rowsWhere(ar, kAction, doubleBlank), (KeySet{"ARZ2", "ARZ3", "ARZ4"}));
   const std::string_view giop = entryOf(ar, "ARZ2").action;
   EXPECT_EQ(giop.find("  "), leadingSentences(giop, 1).size());
 }

@@ -13,11 +13,14 @@
 #include "catalog/cics/cics_tables.h"
 #include "catalog/code_entry.h"
 #include "catalog/code_lists.h"
+#include "table_test_support.h"
 
 namespace quenmar::catalog::cics {
 namespace {
 
-using Keys = std::set<std::string_view>;
+using namespace ::quenmar::catalog::testing;
+
+using KeySet = std::set<std::string_view>;
 
 constexpr std::string_view kTrace =
     "If this problem is reproducible, a level 1 and 2 trace of the TC component would aid "
@@ -28,15 +31,8 @@ constexpr std::string_view kStorageCheck =
 
 std::string_view keyOf(const TextRow& row) { return row.keys[0]; }
 
-bool samePlace(std::string_view a, std::string_view b) {
-  return a.data() == b.data() && a.size() == b.size();
-}
-
 const CodeEntry& entryOf(std::string_view key) {
-  const CodeEntry* entry = findByText(cicspr10Table(), key);
-  EXPECT_NE(entry, nullptr) << key;
-  static const CodeEntry kMissing{};
-  return entry != nullptr ? *entry : kMissing;
+  return ::quenmar::catalog::testing::entryOf(cicspr10Table(), key);
 }
 
 std::string joined(std::string_view first, std::string_view second) {
@@ -100,7 +96,7 @@ TEST(CicsAz, EveryPaneHoldsOneCleanLine) {
   std::set<std::pair<std::string_view, int>> foundBlanks;
   for (const TextRow& row : cicspr10Table()) {
     const std::string_view key = keyOf(row);
-    EXPECT_TRUE(samePlace(row.entry.reason, kNA)) << key;
+    EXPECT_TRUE(sameObject(row.entry.reason, kNA)) << key;
     const std::string_view panes[] = {row.entry.description, row.entry.action, row.entry.response};
     for (int pane = 1; pane <= 3; ++pane) {
       const std::string_view text = panes[pane - 1];
@@ -136,20 +132,21 @@ TEST(CicsAz, SystemActionsComeFromTheStockTexts) {
   const std::string_view relayDump = entryOf("AZTZ").action;
   EXPECT_EQ(plainDump, "The task is abnormally terminated with a dump.");
   EXPECT_EQ(relayDump, "CICS abnormally terminates the transaction with a transaction dump.");
-  Keys transactionCicsDump = {"AZAB", "AZR2", "AZR3", "AZS0", "AZS1", "AZS2",
-                              "AZS3", "AZS4", "AZS5", "AZS6", "AZTC", "AZTF"};
+  KeySet transactionCicsDump = {"AZAB", "AZR2", "AZR3", "AZS0", "AZS1", "AZS2",
+                                "AZS3", "AZS4", "AZS5", "AZS6", "AZTC", "AZTF"};
   for (const TextRow& row : cicspr10Table()) {
     const std::string_view key = keyOf(row);
     if (key.starts_with("AZR") && key[3] >= 'A') transactionCicsDump.insert(key);
   }
-  const std::pair<std::string_view, Keys> stock[] = {
+  const std::pair<std::string_view, KeySet> stock[] = {
       {kTransactionAbendedWithCicsDump, transactionCicsDump},
       {kTransactionAbendedWithDump, {"AZCO", "AZR4", "AZR5", "AZR6", "AZVF", "AZVN", "AZVO"}},
       {relayDump, {"AZTZ", "AZT1", "AZT3", "AZT6"}},
       {plainDump, {"AZIA", "AZIB", "AZI9"}},
       {kTaskAbendedWithDump, {"AZIC", "AZID", "AZIE"}}};
-  const Keys own = {"AZAD", "AZAE", "AZAF", "AZAG", "AZAH", "AZAI", "AZAJ", "AZAK", "AZCA", "AZCK",
-                    "AZCR", "AZCT", "AZCU", "AZCW", "AZI7", "AZTB", "AZTP", "AZXA", "AZXB"};
+  const KeySet own = {"AZAD", "AZAE", "AZAF", "AZAG", "AZAH", "AZAI", "AZAJ",
+                      "AZAK", "AZCA", "AZCK", "AZCR", "AZCT", "AZCU", "AZCW",
+                      "AZI7", "AZTB", "AZTP", "AZXA", "AZXB"};
   std::map<std::string_view, int> counts;
   for (const TextRow& row : cicspr10Table()) {
     const std::string_view key = keyOf(row), action = row.entry.action;
@@ -162,14 +159,14 @@ TEST(CicsAz, SystemActionsComeFromTheStockTexts) {
       for (const auto& [text, keys] : stock) EXPECT_NE(action, text) << key;
       continue;
     }
-    EXPECT_TRUE(samePlace(action, expected)) << key << ": " << action;
+    EXPECT_TRUE(sameObject(action, expected)) << key << ": " << action;
     ++counts[expected];
   }
   EXPECT_EQ(counts[kTaskAbendedWithCicsDump], 59);
   EXPECT_EQ(counts[kTransactionAbendedWithCicsDump], 36);
   for (const auto& [first, second] :
        {std::pair{"AZAF", "AZAI"}, std::pair{"AZCA", "AZCK"}, std::pair{"AZXA", "AZXB"}}) {
-    EXPECT_TRUE(samePlace(entryOf(first).action, entryOf(second).action)) << first;
+    EXPECT_TRUE(sameObject(entryOf(first).action, entryOf(second).action)) << first;
   }
   EXPECT_EQ(entryOf("AZXA").action,
             "Console message DFHXG6492 is issued, and CICS continues after abending the "
@@ -182,15 +179,15 @@ TEST(CicsAz, UserResponsesFollowTheirPatterns) {
                                std::string(kTrace.substr(kTrace.find(" 1 and 2")));
   std::string withoutComma = withThen;
   withoutComma.erase(withoutComma.find(", then"), 1);
-  const Keys alone = {"AZCA", "AZCF", "AZCG", "AZCH", "AZCK", "AZCP", "AZCV", "AZI3",
-                      "AZI5", "AZI7", "AZI8", "AZR4", "AZR5", "AZS0", "AZS1", "AZS2",
-                      "AZS3", "AZS4", "AZS5", "AZS6", "AZTA", "AZTG", "AZTH", "AZTM",
-                      "AZTN", "AZTO", "AZTQ", "AZTU", "AZTV", "AZT6", "AZT7", "AZT8",
-                      "AZVC", "AZVG", "AZVH", "AZVJ", "AZVL", "AZVM", "AZVP", "AZVU"};
-  const Keys ownThenReferral = {"AZAB", "AZCD", "AZCJ", "AZR6", "AZTB", "AZVD", "AZVI"};
-  const Keys thenSpelling = {"AZRB", "AZRD", "AZRF", "AZRG", "AZRH", "AZRI", "AZRU"};
-  const Keys storageCheck = {"AZRA", "AZRD", "AZRE", "AZRJ", "AZRR", "AZRW"};
-  const Keys none = {"AZCO", "AZCU", "AZVF", "AZVN", "AZVO"};
+  const KeySet alone = {"AZCA", "AZCF", "AZCG", "AZCH", "AZCK", "AZCP", "AZCV", "AZI3",
+                        "AZI5", "AZI7", "AZI8", "AZR4", "AZR5", "AZS0", "AZS1", "AZS2",
+                        "AZS3", "AZS4", "AZS5", "AZS6", "AZTA", "AZTG", "AZTH", "AZTM",
+                        "AZTN", "AZTO", "AZTQ", "AZTU", "AZTV", "AZT6", "AZT7", "AZT8",
+                        "AZVC", "AZVG", "AZVH", "AZVJ", "AZVL", "AZVM", "AZVP", "AZVU"};
+  const KeySet ownThenReferral = {"AZAB", "AZCD", "AZCJ", "AZR6", "AZTB", "AZVD", "AZVI"};
+  const KeySet thenSpelling = {"AZRB", "AZRD", "AZRF", "AZRG", "AZRH", "AZRI", "AZRU"};
+  const KeySet storageCheck = {"AZRA", "AZRD", "AZRE", "AZRJ", "AZRR", "AZRW"};
+  const KeySet none = {"AZCO", "AZCU", "AZVF", "AZVN", "AZVO"};
   int traced = 0, own = 0;
   for (const TextRow& row : cicspr10Table()) {
     const std::string_view key = keyOf(row), response = row.entry.response;
@@ -198,7 +195,7 @@ TEST(CicsAz, UserResponsesFollowTheirPatterns) {
                                    : thenSpelling.contains(key) ? withThen
                                                                 : kTrace;
     if (alone.contains(key)) {
-      EXPECT_TRUE(samePlace(response, kVendorReferral)) << key;
+      EXPECT_TRUE(sameObject(response, kVendorReferral)) << key;
     } else if (ownThenReferral.contains(key)) {
       ASSERT_TRUE(response.ends_with(" " + referral)) << key;
       EXPECT_TRUE(response.substr(0, response.size() - referral.size() - 1).ends_with('.')) << key;
@@ -232,19 +229,19 @@ TEST(CicsAz, SharedTextsAreOneObject) {
   for (const TextRow& row : cicspr10Table()) {
     for (std::string_view text : {row.entry.description, row.entry.action, row.entry.response}) {
       const auto [it, fresh] = firstSeen.emplace(text, text);
-      EXPECT_TRUE(fresh || samePlace(it->second, text)) << keyOf(row) << ": " << text;
+      EXPECT_TRUE(fresh || sameObject(it->second, text)) << keyOf(row) << ": " << text;
     }
   }
   for (const auto& [first, second] :
        {std::pair{"AZRF", "AZRG"}, std::pair{"AZR4", "AZR5"}, std::pair{"AZS5", "AZS6"}}) {
     const CodeEntry &a = entryOf(first), &b = entryOf(second);
-    EXPECT_TRUE(samePlace(a.description, b.description) && samePlace(a.action, b.action) &&
-                samePlace(a.response, b.response))
+    EXPECT_TRUE(sameObject(a.description, b.description) && sameObject(a.action, b.action) &&
+                sameObject(a.response, b.response))
         << first << " and " << second;
   }
   const CodeEntry &cq = entryOf("AZCQ"), &fi = entryOf("AZIF");
-  EXPECT_TRUE(samePlace(cq.description, fi.description));
-  EXPECT_TRUE(samePlace(cq.action, fi.action));
+  EXPECT_TRUE(sameObject(cq.description, fi.description));
+  EXPECT_TRUE(sameObject(cq.action, fi.action));
   EXPECT_NE(cq.response, fi.response);
 
   // The two catchup codes name their own reason code and nothing else differs.
@@ -268,7 +265,7 @@ TEST(CicsAz, SharedTextsAreOneObject) {
     for (const TextRow& row : cicspr10Table()) {
       for (std::string_view text : {row.entry.action, row.entry.response}) {
         if (text == stock) {
-          EXPECT_TRUE(samePlace(text, stock)) << keyOf(row);
+          EXPECT_TRUE(sameObject(text, stock)) << keyOf(row);
           ++uses;
         }
       }

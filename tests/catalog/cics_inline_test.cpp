@@ -10,9 +10,12 @@
 #include "catalog/cics/cics_stock.h"
 #include "catalog/cics/cics_tables.h"
 #include "catalog/code_lists.h"
+#include "table_test_support.h"
 
 namespace quenmar::catalog::cics {
 namespace {
+
+using namespace ::quenmar::catalog::testing;
 
 constexpr std::string_view kConditionLead =
     "CICS detected an exceptional condition for which no EXEC CICS HANDLE CONDITION command is "
@@ -24,15 +27,8 @@ constexpr std::array<std::string_view, 6> kRenamedConditions = {"AEIL", "AEIM", 
 
 std::string_view keyOf(const TextRow& row) { return row.keys[0]; }
 
-bool samePlace(std::string_view a, std::string_view b) {
-  return a.data() == b.data() && a.size() == b.size();
-}
-
 const CodeEntry& entryOf(std::string_view key) {
-  const CodeEntry* entry = findByText(inlineEntries(), key);
-  EXPECT_NE(entry, nullptr) << key;
-  static const CodeEntry kMissing{};
-  return entry != nullptr ? *entry : kMissing;
+  return ::quenmar::catalog::testing::entryOf(inlineEntries(), key);
 }
 
 TEST(CicsInline, KeysAreTheListedCodesInTestOrder) {
@@ -76,8 +72,8 @@ TEST(CicsInline, ConditionRowsShareTheirTextsAndNameTheirCondition) {
                                          keyOf(row)) != kRenamedConditions.end();
     EXPECT_EQ(name != e.reason, expectRenamed) << keyOf(row);
     renamed += name != e.reason;
-    EXPECT_TRUE(samePlace(e.action, rows.front().entry.action)) << keyOf(row);
-    EXPECT_TRUE(samePlace(e.response, rows.front().entry.response)) << keyOf(row);
+    EXPECT_TRUE(sameObject(e.action, rows.front().entry.action)) << keyOf(row);
+    EXPECT_TRUE(sameObject(e.response, rows.front().entry.response)) << keyOf(row);
   }
   EXPECT_EQ(names.size(), rows.size());
   EXPECT_EQ(renamed, 6);
@@ -154,9 +150,9 @@ TEST(CicsInline, TextsSharedWithTheDescribersComeFromTheStockConstants) {
 
   const std::string_view dumpAction = entryOf("AEIA").action;
   EXPECT_EQ(dumpAction, kTransactionAbendedWithCicsDump);
-  EXPECT_TRUE(samePlace(entryOf("AEY9").action, dumpAction));
-  EXPECT_TRUE(samePlace(entryOf("ABMG").action, dumpAction));
-  EXPECT_TRUE(samePlace(entryOf("AEY7").response, entryOf("ABMP").response));
+  EXPECT_TRUE(sameObject(entryOf("AEY9").action, dumpAction));
+  EXPECT_TRUE(sameObject(entryOf("ABMG").action, dumpAction));
+  EXPECT_TRUE(sameObject(entryOf("AEY7").response, entryOf("ABMP").response));
 
   EXPECT_EQ(kAicaDescription.size(), 246u);
   EXPECT_TRUE(
