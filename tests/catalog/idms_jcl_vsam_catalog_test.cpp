@@ -18,13 +18,12 @@
 #include "catalog/idms/idms_tables.h"
 #include "catalog/jcl/utility_codes.h"
 #include "catalog/vsam/vsam_entries.h"
+#include "table_test_support.h"
 
 namespace quenmar::catalog {
 namespace {
 
-std::array<std::string_view, 4> panes(const CodeEntry& e) {
-  return {e.reason, e.description, e.action, e.response};
-}
+using namespace ::quenmar::catalog::testing;
 
 // Characters as the user sees them: UTF-8 continuation bytes do not count. A byte sequence
 // that is not UTF-8 fails the test.
@@ -67,7 +66,7 @@ template <class Rows, class EntryOf>
 void expectEqualTextsShared(const Rows& rows, EntryOf entryOf) {
   std::map<std::string_view, const char*> first;
   for (const auto& row : rows) {
-    for (std::string_view text : panes(entryOf(row))) {
+    for (std::string_view text : textsOf(entryOf(row))) {
       if (text.empty()) {
         continue;
       }
@@ -309,7 +308,7 @@ TEST(IdmsCatalog, PlaceholdersStandOnlyInTheirPanes) {
     EXPECT_EQ(row.entry.response == "NA", row.major == "nn" && row.minor == "20")
         << row.major << "/" << row.minor;
     EXPECT_NE(row.entry.reason, "NA");
-    for (std::string_view text : panes(row.entry)) {
+    for (std::string_view text : textsOf(row.entry)) {
       if (text == "NA") {
         EXPECT_EQ(text.data(), idms::kNA.data()) << row.major << "/" << row.minor;
       }
@@ -322,7 +321,7 @@ TEST(IdmsCatalog, TextsCountSizeAndForm) {
   expectEqualTextsShared(rows, [](const StatusRow& row) { return row.entry; });
   std::set<std::string_view> distinct;
   for (const StatusRow& row : rows) {
-    for (std::string_view text : panes(row.entry)) {
+    for (std::string_view text : textsOf(row.entry)) {
       distinct.insert(text);
     }
   }
@@ -430,7 +429,7 @@ TEST(JclCatalog, EntriesFollowTheirLayoutAndSizes) {
       entries.push_back(e);
       EXPECT_EQ(e.action, "NA") << utility.name << " " << row.code;
       EXPECT_EQ(e.response, "NA") << utility.name << " " << row.code;
-      for (std::string_view text : panes(e)) {
+      for (std::string_view text : textsOf(e)) {
         EXPECT_TRUE(singleLine(text)) << text;
         EXPECT_NE(text.front(), ' ') << text;
       }
@@ -462,15 +461,6 @@ TEST(JclCatalog, EntriesFollowTheirLayoutAndSizes) {
 
 // ---------------------------------------------------------------------------------------------
 // VSAM
-
-std::vector<std::string_view> keysOf(std::span<const TextRow> rows) {
-  std::vector<std::string_view> keys;
-  for (const TextRow& row : rows) {
-    keys.push_back(row.keys[0]);
-    EXPECT_TRUE(row.keys[1].empty() && row.keys[2].empty()) << row.keys[0];
-  }
-  return keys;
-}
 
 bool sameKeys(const std::vector<std::string_view>& keys, std::span<const std::string_view> list) {
   return std::equal(keys.begin(), keys.end(), list.begin(), list.end());

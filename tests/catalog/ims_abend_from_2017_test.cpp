@@ -12,45 +12,45 @@
 #include "catalog/code_lists.h"
 #include "catalog/ims/ims_stock.h"
 #include "catalog/ims/ims_tables.h"
+#include "table_test_support.h"
 
 namespace quenmar::catalog::ims {
 namespace {
 
+using namespace ::quenmar::catalog::testing;
 using Codes = std::set<std::string_view>;
 
 // The one row the code list never offers; the sizes below leave it out.
 constexpr std::string_view kUnlisted = "2026";
 
-const CodeEntry& entry(std::string_view code) {
-  const CodeEntry* found = findByText(imspr12Table(), code);
-  EXPECT_NE(found, nullptr) << code;
-  static const CodeEntry kNone{};
-  return found != nullptr ? *found : kNone;
+const CodeEntry& entry(std::string_view code) { return entryOf(imspr12Table(), code); }
+
+// The rows the code list offers, in table order.
+const std::vector<TextRow>& listed() {
+  static const std::vector<TextRow> rows = [] {
+    std::vector<TextRow> kept;
+    for (const TextRow& row : imspr12Table()) {
+      if (row.keys[0] != kUnlisted) {
+        kept.push_back(row);
+      }
+    }
+    return kept;
+  }();
+  return rows;
 }
 
 std::vector<const CodeEntry*> listedRows() {
   std::vector<const CodeEntry*> rows;
-  for (const TextRow& row : imspr12Table()) {
-    if (row.keys[0] != kUnlisted) {
-      rows.push_back(&row.entry);
-    }
+  for (const TextRow& row : listed()) {
+    rows.push_back(&row.entry);
   }
   return rows;
 }
 
-template <typename Pane>
 Codes codesWhere(Pane pane, std::string_view text) {
-  Codes codes;
-  for (const TextRow& row : imspr12Table()) {
-    if (row.keys[0] != kUnlisted && pane(row.entry) == text) {
-      codes.insert(row.keys[0]);
-    }
-  }
-  return codes;
+  const Keys keys = keysHolding(listed(), pane, text);
+  return {keys.begin(), keys.end()};
 }
-
-std::string_view action(const CodeEntry& e) { return e.action; }
-std::string_view response(const CodeEntry& e) { return e.response; }
 
 TEST(ImsAbendFrom2017Keys, AreTheTailOfTheCodeListWith2026AfterTheIrlmCode2025) {
   const auto list = abendCodeList();
@@ -60,11 +60,7 @@ TEST(ImsAbendFrom2017Keys, AreTheTailOfTheCodeListWith2026AfterTheIrlmCode2025) 
   ASSERT_NE(at2025, expected.end());
   expected.insert(at2025 + 1, kUnlisted);
 
-  std::vector<std::string_view> keys;
-  for (const TextRow& row : imspr12Table()) {
-    keys.push_back(row.keys[0]);
-    EXPECT_TRUE(row.keys[1].empty() && row.keys[2].empty()) << row.keys[0];
-  }
+  const Keys keys = keysOf(imspr12Table());
   EXPECT_EQ(keys, expected);
   EXPECT_EQ(Codes(keys.begin(), keys.end()).size(), 146u);
   EXPECT_EQ(expected.front(), "2017");
@@ -96,16 +92,16 @@ TEST(ImsAbendFrom2017Placeholders, StandInTheirOwnRowsAsTheStockObjects) {
       EXPECT_NE(text, "NA ") << row.keys[0];
     }
   }
-  EXPECT_EQ(codesWhere(action, "NA"), (Codes{"3008", "3011", "3090", "3500-3998", "4000-4093"}));
-  EXPECT_EQ(codesWhere(response, "NA"),
+  EXPECT_EQ(codesWhere(kAction, "NA"), (Codes{"3008", "3011", "3090", "3500-3998", "4000-4093"}));
+  EXPECT_EQ(codesWhere(kResponse, "NA"),
             (Codes{"2476", "2610", "3010", "3018", "3019", "3020",      "3021",     "3025", "3026",
                    "3027", "3090", "3100", "3102", "3107", "3108",      "3109",     "3110", "3111",
                    "3115", "3116", "3274", "3439", "3498", "3500-3998", "4000-4093"}));
-  EXPECT_EQ(codesWhere(response, "None. "), (Codes{"3013", "3014", "3015", "3017", "3302"}));
-  EXPECT_EQ(codesWhere(response, ""), (Codes{"3265", "3271"}));
-  EXPECT_TRUE(codesWhere(action, "").empty());
+  EXPECT_EQ(codesWhere(kResponse, "None. "), (Codes{"3013", "3014", "3015", "3017", "3302"}));
+  EXPECT_EQ(codesWhere(kResponse, ""), (Codes{"3265", "3271"}));
+  EXPECT_TRUE(codesWhere(kAction, "").empty());
   for (std::string_view variant : {"None.", "None required.", "None required. "}) {
-    EXPECT_TRUE(codesWhere(response, variant).empty()) << variant;
+    EXPECT_TRUE(codesWhere(kResponse, variant).empty()) << variant;
   }
 }
 
@@ -131,18 +127,18 @@ TEST(ImsAbendFrom2017Stock, SystemActionsOfManyRowsAreOneObjectEach) {
   EXPECT_EQ(*objects[kImsTerminatesBlank.view()].begin(), kImsTerminatesBlank.data());
   EXPECT_EQ(*objects[kProgramTerminatesBlank.view()].begin(), kProgramTerminatesBlank.data());
   EXPECT_EQ(counts[kImsTerminates.view()], 0u);
-  EXPECT_EQ(codesWhere(action, "The TMS subsystem is terminated with abend code and dump. "),
+  EXPECT_EQ(codesWhere(kAction, "The TMS subsystem is terminated with abend code and dump. "),
             (Codes{"3430", "3431", "3432", "3433", "3434", "3436", "3439"}));
-  EXPECT_EQ(codesWhere(action, "IMS terminates abnormally with a dump. "),
+  EXPECT_EQ(codesWhere(kAction, "IMS terminates abnormally with a dump. "),
             (Codes{"3091", "3093", "3094"}));
 }
 
 TEST(ImsAbendFrom2017Stock, IrlmRowsShareTheirTextsAndTheNearVariantsDifferByTheBlank) {
   const std::string_view irlmAction = entry("2017").action;
-  EXPECT_EQ(codesWhere(action, irlmAction),
+  EXPECT_EQ(codesWhere(kAction, irlmAction),
             (Codes{"2017", "2019", "2022", "2025", "2027", "2031"}));
   const std::string_view dumpResponse = entry("2019").response;
-  EXPECT_EQ(codesWhere(response, dumpResponse), (Codes{"2019", "2022", "2025", "2031"}));
+  EXPECT_EQ(codesWhere(kResponse, dumpResponse), (Codes{"2019", "2022", "2025", "2031"}));
   for (std::string_view code : {"2019", "2022", "2025", "2027", "2031"}) {
     EXPECT_EQ(entry(code).action.data(), irlmAction.data()) << code;
   }
@@ -162,7 +158,8 @@ TEST(ImsAbendFrom2017Stock, IrlmRowsShareTheirTextsAndTheNearVariantsDifferByThe
   EXPECT_EQ(unlisted.response.data(), dumpResponse.data());
 
   const std::string_view contact = "Contact the system programmer to analyze the problem. ";
-  EXPECT_EQ(codesWhere(response, contact), (Codes{"3432", "3434", "3435", "3440", "3469", "3999"}));
+  EXPECT_EQ(codesWhere(kResponse, contact),
+            (Codes{"3432", "3434", "3435", "3440", "3469", "3999"}));
 }
 
 TEST(ImsAbendFrom2017Descriptions, SharedOnlyWhereListedAndOneObjectEach) {
@@ -202,14 +199,13 @@ TEST(ImsAbendFrom2017Descriptions, SharedOnlyWhereListedAndOneObjectEach) {
 }
 
 TEST(ImsAbendFrom2017Sizes, DistinctTextsLengthsAndCharacters) {
-  std::set<std::string_view> descriptions, actions, responses, all;
+  const std::set<std::string_view> descriptions = distinctTexts(listed(), kDescription);
+  const std::set<std::string_view> actions = distinctTexts(listed(), kAction);
+  const std::set<std::string_view> responses = distinctTexts(listed(), kResponse);
+  const std::set<std::string_view> all = distinctTexts(listed());
   std::size_t shortest = SIZE_MAX, longest = 0, actionLongest = 0, responseLongest = 0;
   std::map<std::string_view, std::size_t> actionRows;
   for (const CodeEntry* e : listedRows()) {
-    descriptions.insert(e->description);
-    actions.insert(e->action);
-    responses.insert(e->response);
-    all.insert({e->reason, e->description, e->action, e->response});
     shortest = std::min(shortest, e->description.size());
     longest = std::max(longest, e->description.size());
     actionLongest = std::max(actionLongest, e->action.size());
@@ -236,8 +232,7 @@ TEST(ImsAbendFrom2017Sizes, DistinctTextsLengthsAndCharacters) {
   EXPECT_EQ(sharedActions, 12u);
   EXPECT_EQ(sharedActionRows, 98u);
 
-  std::size_t characters = 0;
-  for (std::string_view text : all) characters += text.size();
+  const std::size_t characters = characterCount(all);
   EXPECT_GE(characters, 47250u);
   EXPECT_LE(characters, 57750u);
 }

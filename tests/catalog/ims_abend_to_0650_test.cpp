@@ -13,10 +13,12 @@
 #include "catalog/code_lists.h"
 #include "catalog/ims/ims_stock.h"
 #include "catalog/ims/ims_tables.h"
+#include "table_test_support.h"
 
 namespace quenmar::catalog::ims {
 namespace {
 
+using namespace ::quenmar::catalog::testing;
 using Codes = std::set<std::string>;
 
 std::vector<std::span<const TextRow>> describers() {
@@ -24,12 +26,15 @@ std::vector<std::span<const TextRow>> describers() {
 }
 
 // The rows in list order.
+const std::vector<TextRow>& stretch() {
+  static const std::vector<TextRow> rows = joined(describers());
+  return rows;
+}
+
 std::vector<const TextRow*> allRows() {
   std::vector<const TextRow*> rows;
-  for (const auto& table : describers()) {
-    for (const TextRow& row : table) {
-      rows.push_back(&row);
-    }
+  for (const TextRow& row : stretch()) {
+    rows.push_back(&row);
   }
   return rows;
 }
@@ -45,64 +50,15 @@ const TextRow& rowOf(std::string_view code) {
   return kNone;
 }
 
-enum Pane { kReason, kDescription, kAction, kResponse };
-constexpr Pane kPanes[] = {kReason, kDescription, kAction, kResponse};
-
-std::string_view pane(const TextRow& row, Pane p) {
-  switch (p) {
-    case kReason:
-      return row.entry.reason;
-    case kDescription:
-      return row.entry.description;
-    case kAction:
-      return row.entry.action;
-    case kResponse:
-      return row.entry.response;
-  }
-  return {};
-}
-
 // Codes whose pane holds this text, compared by content.
-Codes codesWhere(Pane p, std::string_view text) {
-  Codes codes;
-  for (const TextRow* row : allRows()) {
-    if (pane(*row, p) == text) {
-      codes.insert(std::string(row->keys[0]));
-    }
-  }
-  return codes;
-}
+Codes codesWhere(Pane p, std::string_view text) { return asSet(keysHolding(stretch(), p, text)); }
 
 // Codes whose pane points at exactly this object.
 Codes codesPointingAt(Pane p, std::string_view text) {
-  Codes codes;
-  for (const TextRow* row : allRows()) {
-    const std::string_view shown = pane(*row, p);
-    if (shown.data() == text.data() && shown.size() == text.size()) {
-      codes.insert(std::string(row->keys[0]));
-    }
-  }
-  return codes;
+  return asSet(keysShowing(stretch(), p, text));
 }
 
-Codes split(const std::string& list) {
-  Codes codes;
-  std::size_t start = 0;
-  while (start < list.size()) {
-    const std::size_t end = list.find(' ', start);
-    codes.insert(list.substr(start, end - start));
-    start = end == std::string::npos ? list.size() : end + 1;
-  }
-  return codes;
-}
-
-std::size_t distinctTexts(Pane p) {
-  std::set<std::string_view> texts;
-  for (const TextRow* row : allRows()) {
-    texts.insert(pane(*row, p));
-  }
-  return texts.size();
-}
+std::size_t distinctTexts(Pane p) { return testing::distinctTexts(stretch(), p).size(); }
 
 TEST(ImsAbendFirstStretchKeys, AreTheFirst333ListItemsInOrder) {
   std::vector<std::string_view> keys;
@@ -264,15 +220,15 @@ TEST(ImsAbendFirstStretchSharedTexts, LocalSharedTextsStandInTheirRowsOnly) {
     EXPECT_EQ(found, expected) << s.text;
     ASSERT_FALSE(found.empty()) << s.text;
     // Every row shows the one object of the first.
-    EXPECT_EQ(codesPointingAt(s.pane, pane(rowOf(*found.begin()), s.pane)), expected) << s.text;
+    EXPECT_EQ(codesPointingAt(s.pane, paneOf(rowOf(*found.begin()), s.pane)), expected) << s.text;
   }
 }
 
 TEST(ImsAbendFirstStretchSharedTexts, EqualTextsAreOneObjectAcrossAllPanes) {
   std::map<std::string_view, const char*> objects;
   for (const TextRow* row : allRows()) {
-    for (Pane p : kPanes) {
-      const std::string_view text = pane(*row, p);
+    for (Pane p : kAllPanes) {
+      const std::string_view text = paneOf(*row, p);
       const auto [it, fresh] = objects.emplace(text, text.data());
       EXPECT_TRUE(fresh || it->second == text.data())
           << row->keys[0] << " pane " << p << ": " << text;
@@ -294,8 +250,8 @@ TEST(ImsAbendFirstStretchTexts, DistinctCountsAndLengths) {
   std::size_t longest[4] = {};
   for (const TextRow* row : allRows()) {
     shortest = std::min(shortest, row->entry.description.size());
-    for (Pane p : kPanes) {
-      longest[p] = std::max(longest[p], pane(*row, p).size());
+    for (Pane p : kAllPanes) {
+      longest[p] = std::max(longest[p], paneOf(*row, p).size());
     }
   }
   EXPECT_EQ(shortest, 12u);
@@ -309,8 +265,8 @@ TEST(ImsAbendFirstStretchTexts, OneLinePlainTextWithThreeBrokenBars) {
   const std::string brokenBar = "\u00A6";
   std::set<std::pair<std::string, int>> barTexts;
   for (const TextRow* row : allRows()) {
-    for (Pane p : kPanes) {
-      const std::string text(pane(*row, p));
+    for (Pane p : kAllPanes) {
+      const std::string text(paneOf(*row, p));
       std::string rest = text;
       const std::size_t bar = text.find(brokenBar);
       if (bar != std::string::npos) {
@@ -335,8 +291,8 @@ TEST(ImsAbendFirstStretchTexts, TrailingBlanksBeginWithCode0075) {
   ASSERT_EQ(rows[51]->keys[0], "0075");
   std::size_t earlyBlank = 0;
   for (std::size_t i = 0; i < 51; ++i) {
-    for (Pane p : kPanes) {
-      const std::string_view text = pane(*rows[i], p);
+    for (Pane p : kAllPanes) {
+      const std::string_view text = paneOf(*rows[i], p);
       earlyBlank += !text.empty() && text.back() == ' ' ? 1 : 0;
     }
   }
@@ -345,7 +301,7 @@ TEST(ImsAbendFirstStretchTexts, TrailingBlanksBeginWithCode0075) {
   std::size_t twoBlanks = 0;
   for (std::size_t i = 51; i < rows.size(); ++i) {
     for (Pane p : {kDescription, kAction, kResponse}) {
-      const std::string_view text = pane(*rows[i], p);
+      const std::string_view text = paneOf(*rows[i], p);
       if (text.empty() || text == "NA" || text.data() == kImsTerminates.data()) {
         continue;
       }
@@ -369,7 +325,7 @@ TEST(ImsAbendFirstStretchTexts, QuotedRowsAndNoFiller) {
 
   for (const TextRow* row : allRows()) {
     for (Pane p : {kDescription, kAction, kResponse}) {
-      const std::string text(pane(*row, p));
+      const std::string text(paneOf(*row, p));
       for (const char* filler : {"TODO", "Explanation of", "See the manual", "Refer to the",
                                  "placeholder", "Lorem", "\n", "\t"}) {
         EXPECT_EQ(text.find(filler), std::string::npos) << row->keys[0];

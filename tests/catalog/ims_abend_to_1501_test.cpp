@@ -15,10 +15,12 @@
 #include "catalog/code_lists.h"
 #include "catalog/ims/ims_stock.h"
 #include "catalog/ims/ims_tables.h"
+#include "table_test_support.h"
 
 namespace quenmar::catalog::ims {
 namespace {
 
+using namespace ::quenmar::catalog::testing;
 using Codes = std::set<std::string>;
 
 // The describers in call order, with the number each bears.
@@ -35,12 +37,22 @@ std::vector<Describer> describers() {
           {10, imspr10Table()}};
 }
 
+// The rows in list order.
+const std::vector<TextRow>& stretch() {
+  static const std::vector<TextRow> rows = [] {
+    std::vector<std::span<const TextRow>> tables;
+    for (const Describer& d : describers()) {
+      tables.push_back(d.rows);
+    }
+    return joined(tables);
+  }();
+  return rows;
+}
+
 std::vector<const TextRow*> allRows() {
   std::vector<const TextRow*> rows;
-  for (const Describer& d : describers()) {
-    for (const TextRow& row : d.rows) {
-      rows.push_back(&row);
-    }
+  for (const TextRow& row : stretch()) {
+    rows.push_back(&row);
   }
   return rows;
 }
@@ -56,41 +68,7 @@ const TextRow& rowOf(std::string_view code) {
   return kNone;
 }
 
-enum Pane { kReason, kDescription, kAction, kResponse };
-
-std::string_view pane(const TextRow& row, Pane p) {
-  switch (p) {
-    case kReason:
-      return row.entry.reason;
-    case kDescription:
-      return row.entry.description;
-    case kAction:
-      return row.entry.action;
-    case kResponse:
-      return row.entry.response;
-  }
-  return {};
-}
-
-Codes codesWhere(Pane p, std::string_view text) {
-  Codes codes;
-  for (const TextRow* row : allRows()) {
-    if (pane(*row, p) == text) {
-      codes.insert(std::string(row->keys[0]));
-    }
-  }
-  return codes;
-}
-
-Codes split(std::string_view list) {
-  Codes codes;
-  while (!list.empty()) {
-    const std::size_t end = std::min(list.find(' '), list.size());
-    codes.insert(std::string(list.substr(0, end)));
-    list.remove_prefix(std::min(end + 1, list.size()));
-  }
-  return codes;
-}
+Codes codesWhere(Pane p, std::string_view text) { return asSet(keysHolding(stretch(), p, text)); }
 
 // How a pane's texts are spread over the rows.
 struct Spread {
@@ -104,7 +82,7 @@ struct Spread {
 Spread spreadOf(Pane p) {
   std::map<std::string_view, std::size_t> uses;
   for (const TextRow* row : allRows()) {
-    ++uses[pane(*row, p)];
+    ++uses[paneOf(*row, p)];
   }
   Spread s;
   s.distinct = uses.size();
@@ -213,7 +191,7 @@ TEST(ImsAbendTo1501Placeholders, VariantsShowOnlyInTheirRows) {
   for (const TextRow* row : allRows()) {
     for (Pane p : {kDescription, kAction, kResponse}) {
       if (row->keys[0] != "0821") {
-        EXPECT_FALSE(pane(*row, p).starts_with("System Action")) << row->keys[0];
+        EXPECT_FALSE(paneOf(*row, p).starts_with("System Action")) << row->keys[0];
       }
     }
   }
@@ -252,7 +230,7 @@ TEST(ImsAbendTo1501Stock, FamilyStockTextsAreTheSameObject) {
   for (const Stock& stock : stocks) {
     std::size_t rows = 0;
     for (const TextRow* row : allRows()) {
-      const std::string_view text = pane(*row, stock.pane);
+      const std::string_view text = paneOf(*row, stock.pane);
       if (text == stock.text) {
         ++rows;
         EXPECT_EQ(text.data(), stock.chars) << row->keys[0] << " [" << stock.text << "]";
@@ -277,7 +255,7 @@ TEST(ImsAbendTo1501Stock, EqualTextsAreOneObject) {
   for (Pane p : {kReason, kDescription, kAction, kResponse}) {
     std::map<std::string_view, const char*> first;
     for (const TextRow* row : allRows()) {
-      const std::string_view text = pane(*row, p);
+      const std::string_view text = paneOf(*row, p);
       if (text.empty()) {
         continue;
       }
@@ -303,15 +281,8 @@ TEST(ImsAbendTo1501Sizes, DistinctAndSharedCounts) {
   EXPECT_EQ(response.shared, 10u);
   EXPECT_EQ(response.sharedRows, 92u);
 
-  std::set<std::string_view> all;
-  std::size_t characters = 0;
-  for (const TextRow* row : allRows()) {
-    for (Pane p : {kReason, kDescription, kAction, kResponse}) {
-      if (all.insert(pane(*row, p)).second) {
-        characters += pane(*row, p).size();
-      }
-    }
-  }
+  const std::set<std::string_view> all = distinctTexts(stretch());
+  const std::size_t characters = characterCount(all);
   EXPECT_EQ(all.size(), 570u);
   EXPECT_NEAR(static_cast<double>(characters), 86700.0, 8670.0);
 }
@@ -346,7 +317,7 @@ TEST(ImsAbendTo1501Sizes, TextsAreSingleLinesOfAsciiButOneBrokenBar) {
   std::size_t blankless = 0;
   for (const TextRow* row : allRows()) {
     for (Pane p : {kDescription, kAction, kResponse}) {
-      const std::string_view text = pane(*row, p);
+      const std::string_view text = paneOf(*row, p);
       EXPECT_EQ(text.find_first_of("\n\r\t"), std::string_view::npos) << row->keys[0];
       const bool wanted = row->keys[0] == "0775" && p == kDescription;
       const std::size_t bar = text.find(brokenBar);

@@ -11,10 +11,12 @@
 #include "catalog/code_lists.h"
 #include "catalog/mvs/mvs_stock.h"
 #include "catalog/mvs/mvs_tables.h"
+#include "table_test_support.h"
 
 namespace quenmar::catalog::mvs {
 namespace {
 
+using namespace ::quenmar::catalog::testing;
 using Codes = std::set<std::string>;
 
 std::vector<std::span<const TextRow>> describers() {
@@ -35,38 +37,11 @@ std::map<std::string, const TextRow*> rows(int first, int last) {
   return result;
 }
 
-Codes split(const std::string& list) {
-  Codes codes;
-  std::size_t start = 0;
-  while (start < list.size()) {
-    const std::size_t end = list.find(' ', start);
-    codes.insert(list.substr(start, end - start));
-    start = end == std::string::npos ? list.size() : end + 1;
-  }
-  return codes;
-}
-
-enum Pane { kReason, kDescription, kAction, kResponse };
-
-std::string_view pane(const TextRow& row, Pane p) {
-  switch (p) {
-    case kReason:
-      return row.entry.reason;
-    case kDescription:
-      return row.entry.description;
-    case kAction:
-      return row.entry.action;
-    case kResponse:
-      return row.entry.response;
-  }
-  return {};
-}
-
 Codes codesWhere(const std::map<std::string, const TextRow*>& table, Pane p,
                  std::string_view text) {
   Codes codes;
   for (const auto& [code, row] : table) {
-    if (pane(*row, p) == text) {
+    if (paneOf(*row, p) == text) {
       codes.insert(code);
     }
   }
@@ -88,7 +63,7 @@ Sizes sizes(const std::map<std::string, const TextRow*>& table, const std::set<s
   std::set<std::string> distinct;
   for (const auto& [code, row] : table) {
     for (Pane p : {kReason, kDescription, kAction, kResponse}) {
-      const std::string text(pane(*row, p));
+      const std::string text(paneOf(*row, p));
       if (skip.count(text) == 0) {
         ++s.texts;
         distinct.insert(text);
@@ -170,7 +145,7 @@ TEST(MvsCatalogTexts, EveryTextIsOneLineOfPlainText) {
   for (const auto& table : describers()) {
     for (const TextRow& row : table) {
       for (Pane p : {kReason, kDescription, kAction, kResponse}) {
-        for (unsigned char c : pane(row, p)) {
+        for (unsigned char c : paneOf(row, p)) {
           EXPECT_TRUE(c >= 32 && c < 127) << row.keys[0] << " pane " << p;
         }
       }
@@ -182,7 +157,7 @@ TEST(MvsCatalogTexts, NoTextIsFiller) {
   for (const auto& table : describers()) {
     for (const TextRow& row : table) {
       for (Pane p : {kReason, kDescription, kAction, kResponse}) {
-        const std::string text(pane(row, p));
+        const std::string text(paneOf(row, p));
         for (const char* filler : {"TODO", "Explanation of", "See the manual",
                                    "Refer to the manual", "placeholder", "Lorem"}) {
           EXPECT_EQ(text.find(filler), std::string::npos) << row.keys[0];
@@ -298,8 +273,8 @@ TEST(MvsSecondStretch, PlaceholdersAndSharedTexts) {
   std::size_t rerun = 0;
   for (const auto& [code, row] : table) {
     for (Pane p : {kReason, kDescription, kAction, kResponse}) {
-      if (pane(*row, p) == kSystemErrorRerun) {
-        EXPECT_EQ(pane(*row, p).data(), kSystemErrorRerun.data()) << code;
+      if (paneOf(*row, p) == kSystemErrorRerun) {
+        EXPECT_EQ(paneOf(*row, p).data(), kSystemErrorRerun.data()) << code;
         ++rerun;
       }
     }
@@ -325,8 +300,8 @@ TEST(MvsSecondStretch, SizesOfTheTexts) {
   EXPECT_NEAR(double(s.characters), 108663.0, 10866.0);
   for (const auto& [code, row] : rows(4, 8)) {
     for (Pane p : {kReason, kDescription, kAction, kResponse}) {
-      if (pane(*row, p) != "NE") {
-        EXPECT_GE(pane(*row, p).size(), 2u) << code;
+      if (paneOf(*row, p) != "NE") {
+        EXPECT_GE(paneOf(*row, p).size(), 2u) << code;
       }
     }
   }
@@ -388,7 +363,7 @@ TEST(MvsLastStretch, StockTextsAreSharedByExactlyTheirRows) {
   for (const Stock& stock : stocks) {
     EXPECT_EQ(codesWhere(table, stock.pane, stock.text), split(stock.codes)) << stock.text;
     for (const std::string& code : split(stock.codes)) {
-      EXPECT_EQ(pane(*table.at(code), stock.pane).data(), stock.text.data()) << code;
+      EXPECT_EQ(paneOf(*table.at(code), stock.pane).data(), stock.text.data()) << code;
     }
   }
   // Pairs the stock constants do not name: written once, shown by both rows.

@@ -11,15 +11,12 @@
 #include "catalog/code_lists.h"
 #include "catalog/db2/db2_tables.h"
 #include "catalog/db2/sql_stock.h"
+#include "table_test_support.h"
 
 namespace quenmar::catalog::db2 {
 namespace {
 
-enum Pane { kReason, kDescription, kAction, kResponse };
-
-std::array<std::string_view, 4> panes(const CodeEntry& e) {
-  return {e.reason, e.description, e.action, e.response};
-}
+using namespace ::quenmar::catalog::testing;
 
 const std::set<std::string_view> kNAResponses = {"0", "+100", "+110", "+231", "+464", "+558"};
 const std::set<std::string_view> kNABlankResponses = {"+218", "+331", "+402", "+403",  "+466",
@@ -67,16 +64,14 @@ TEST(SqlWarningEntries, PlaceholdersStandExactlyWhereExpectedAndAreShared) {
   const char* naBlankObject = nullptr;
   for (const TextRow& row : sqlWarningEntries()) {
     const std::string_view key = row.keys[0];
-    const auto texts = panes(row.entry);
+    EXPECT_FALSE(isPlaceholder(paneOf(row, kReason))) << key;
+    EXPECT_FALSE(isPlaceholder(paneOf(row, kDescription))) << key;
+    EXPECT_EQ(paneOf(row, kAction) == kNA, key == "0") << key;
+    EXPECT_NE(paneOf(row, kAction), kNABlank) << key;
+    EXPECT_EQ(paneOf(row, kResponse) == kNA, kNAResponses.count(key) > 0) << key;
+    EXPECT_EQ(paneOf(row, kResponse) == kNABlank, kNABlankResponses.count(key) > 0) << key;
 
-    EXPECT_FALSE(isPlaceholder(texts[kReason])) << key;
-    EXPECT_FALSE(isPlaceholder(texts[kDescription])) << key;
-    EXPECT_EQ(texts[kAction] == kNA, key == "0") << key;
-    EXPECT_NE(texts[kAction], kNABlank) << key;
-    EXPECT_EQ(texts[kResponse] == kNA, kNAResponses.count(key) > 0) << key;
-    EXPECT_EQ(texts[kResponse] == kNABlank, kNABlankResponses.count(key) > 0) << key;
-
-    for (std::string_view text : texts) {
+    for (std::string_view text : textsOf(row.entry)) {
       if (text == kNA) {
         if (naObject == nullptr) naObject = text.data();
         EXPECT_EQ(text.data(), naObject) << key << ": \"NA\" is a copy";
@@ -96,7 +91,7 @@ TEST(SqlWarningEntries, PlaceholdersStandExactlyWhereExpectedAndAreShared) {
 TEST(SqlWarningEntries, NoOtherPlaceholderOrMalformedText) {
   const std::set<std::string> fillers = {"", "NA.", "N/A", "n/a", "na", "None", "-", "?", "TBD"};
   for (const TextRow& row : sqlWarningEntries()) {
-    for (std::string_view text : panes(row.entry)) {
+    for (std::string_view text : textsOf(row.entry)) {
       EXPECT_FALSE(text.empty()) << row.keys[0];
       EXPECT_EQ(text.find_first_of("\n\r\t\v\f"), std::string_view::npos) << row.keys[0];
       EXPECT_NE(text.front(), ' ') << row.keys[0] << ": " << text;
@@ -114,7 +109,7 @@ TEST(SqlWarningEntries, LengthsStayWithinEachPanesRange) {
   constexpr std::array<std::pair<std::size_t, std::size_t>, 4> kRange = {
       {{20, 200}, {50, 830}, {2, 392}, {2, 746}}};
   for (const TextRow& row : sqlWarningEntries()) {
-    const auto texts = panes(row.entry);
+    const auto texts = textsOf(row.entry);
     for (std::size_t p = 0; p < texts.size(); ++p) {
       EXPECT_GE(texts[p].size(), kRange[p].first) << row.keys[0] << " pane " << p;
       EXPECT_LE(texts[p].size(), kRange[p].second) << row.keys[0] << " pane " << p;
@@ -126,7 +121,7 @@ TEST(SqlWarningEntries, LengthsStayWithinEachPanesRange) {
 TEST(SqlWarningEntries, RepeatedTextsAreOneObject) {
   std::map<std::string_view, const char*> first;
   for (const TextRow& row : sqlWarningEntries()) {
-    for (std::string_view text : panes(row.entry)) {
+    for (std::string_view text : textsOf(row.entry)) {
       const auto [it, inserted] = first.emplace(text, text.data());
       if (!inserted) {
         EXPECT_EQ(it->second, text.data()) << row.keys[0] << ": " << text;

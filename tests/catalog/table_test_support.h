@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <map>
 #include <set>
@@ -42,6 +43,11 @@ inline std::string_view paneOf(const CodeEntry& entry, Pane pane) {
 
 inline std::string_view paneOf(const TextRow& row, Pane pane) { return paneOf(row.entry, pane); }
 
+// All four texts of an entry, in the order of kAllPanes.
+inline std::array<std::string_view, 4> textsOf(const CodeEntry& entry) {
+  return {entry.reason, entry.description, entry.action, entry.response};
+}
+
 // True when both views are the very same characters, not merely equal ones.
 inline bool sameObject(std::string_view a, std::string_view b) {
   return a.data() == b.data() && a.size() == b.size();
@@ -64,6 +70,16 @@ inline Keys keysOf(std::span<const TextRow> rows) {
   }
   return keys;
 }
+
+// The rows of several tables, in table order, as one table.
+inline std::vector<TextRow> joined(std::span<const std::span<const TextRow>> tables) {
+  std::vector<TextRow> rows;
+  for (std::span<const TextRow> table : tables) rows.insert(rows.end(), table.begin(), table.end());
+  return rows;
+}
+
+// The keys as a set of owned strings.
+inline std::set<std::string> asSet(const Keys& keys) { return {keys.begin(), keys.end()}; }
 
 // The list's items whose second letter is one of `letters`, in list order.
 inline Keys itemsWithSecondLetter(std::span<const std::string_view> list,
