@@ -18,6 +18,8 @@
 namespace quenmar::catalog::cics {
 namespace {
 
+bool isNA(std::string_view text) { return text == "NA"; }
+
 using namespace ::quenmar::catalog::testing;
 
 constexpr std::string_view kConditionTail = " condition not handled.";
@@ -158,22 +160,7 @@ TEST(CicsAe, SharedTextsAreExactlyTheIntendedGroups) {
         {"AELA", "AELB"},
         {"AETG", "AETI"}}}};
   for (const auto& [pane, expected] : kExpected) {
-    std::map<std::string_view, std::vector<const TextRow*>> byText;
-    for (const TextRow& row : cicspr5Table()) {
-      if (paneOf(row.entry, pane) != "NA") byText[paneOf(row.entry, pane)].push_back(&row);
-    }
-    Groups shared;
-    for (const auto& [text, rows] : byText) {
-      if (rows.size() < 2) continue;
-      Keys keys;
-      for (const TextRow* row : rows) {
-        keys.push_back(row->keys[0]);
-        EXPECT_TRUE(sameObject(paneOf(row->entry, pane), paneOf(rows.front()->entry, pane)))
-            << row->keys[0] << " pane " << pane;
-      }
-      shared.insert(keys);
-    }
-    EXPECT_EQ(shared, expected) << "pane " << pane;
+    EXPECT_EQ(sharedGroups(cicspr5Table(), pane, isNA), expected) << "pane " << pane;
   }
   EXPECT_EQ(keysShowing(kAction, kTaskAbendedWithCicsDump), taskDump);
   EXPECT_EQ(keysShowing(kResponse, kVendorReferral), referral);

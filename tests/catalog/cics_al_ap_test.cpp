@@ -185,23 +185,7 @@ TEST(CicsAlAp, SharedTextsAreExactlyTheIntendedGroups) {
         {"APCO", "APTJ"},
         {"APC8", "APC9"}}}};
   for (const auto& [pane, expected] : kExpected) {
-    std::map<std::string_view, std::vector<const TextRow*>> byText;
-    for (const TextRow& row : cicspr8Table()) {
-      const std::string_view text = paneOf(row.entry, pane);
-      if (!isShortValue(text)) byText[text].push_back(&row);
-    }
-    Groups shared;
-    for (const auto& [text, rows] : byText) {
-      if (rows.size() < 2) continue;
-      Keys keys;
-      for (const TextRow* row : rows) {
-        keys.push_back(row->keys[0]);
-        EXPECT_TRUE(sameObject(paneOf(row->entry, pane), paneOf(rows.front()->entry, pane)))
-            << row->keys[0] << " pane " << pane;
-      }
-      shared.insert(keys);
-    }
-    EXPECT_EQ(shared, expected) << "pane " << pane;
+    EXPECT_EQ(sharedGroups(cicspr8Table(), pane, isShortValue), expected) << "pane " << pane;
   }
 }
 

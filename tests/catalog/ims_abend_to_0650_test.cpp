@@ -31,24 +31,9 @@ const std::vector<TextRow>& stretch() {
   return rows;
 }
 
-std::vector<const TextRow*> allRows() {
-  std::vector<const TextRow*> rows;
-  for (const TextRow& row : stretch()) {
-    rows.push_back(&row);
-  }
-  return rows;
-}
+std::vector<const TextRow*> allRows() { return pointersTo(stretch()); }
 
-const TextRow& rowOf(std::string_view code) {
-  for (const TextRow* row : allRows()) {
-    if (row->keys[0] == code) {
-      return *row;
-    }
-  }
-  ADD_FAILURE() << "no row " << code;
-  static const TextRow kNone{};
-  return kNone;
-}
+const TextRow& rowOf(std::string_view code) { return testing::rowOf(stretch(), code); }
 
 // Codes whose pane holds this text, compared by content.
 Codes codesWhere(Pane p, std::string_view text) { return asSet(keysHolding(stretch(), p, text)); }

@@ -61,6 +61,23 @@ inline const CodeEntry& entryOf(std::span<const TextRow> rows, std::string_view 
   return entry != nullptr ? *entry : kMissing;
 }
 
+// The row whose first key is `key`; a missing one fails the test and reads as empty.
+inline const TextRow& rowOf(std::span<const TextRow> rows, std::string_view key) {
+  for (const TextRow& row : rows) {
+    if (row.keys[0] == key) return row;
+  }
+  ADD_FAILURE() << "no row " << key;
+  static const TextRow kMissing{};
+  return kMissing;
+}
+
+// The rows, one pointer each, in table order.
+inline std::vector<const TextRow*> pointersTo(std::span<const TextRow> rows) {
+  std::vector<const TextRow*> pointers;
+  for (const TextRow& row : rows) pointers.push_back(&row);
+  return pointers;
+}
+
 // The rows' keys in table order; every row must have a single key.
 inline Keys keysOf(std::span<const TextRow> rows) {
   Keys keys;
@@ -111,9 +128,13 @@ inline Keys keysHolding(std::span<const TextRow> rows, Pane pane, std::string_vi
 
 // The groups of two or more rows whose pane shows equal texts; equal texts must also be one
 // object.
-inline Groups sharedGroups(std::span<const TextRow> rows, Pane pane) {
+inline Groups sharedGroups(std::span<const TextRow> rows, Pane pane,
+                           bool (*ignored)(std::string_view) = nullptr) {
   std::map<std::string_view, std::vector<const TextRow*>> byText;
-  for (const TextRow& row : rows) byText[paneOf(row, pane)].push_back(&row);
+  for (const TextRow& row : rows) {
+    if (ignored == nullptr || !ignored(paneOf(row, pane)))
+      byText[paneOf(row, pane)].push_back(&row);
+  }
   Groups groups;
   for (const auto& [text, sharing] : byText) {
     if (sharing.size() < 2) continue;
