@@ -32,8 +32,10 @@ test: deps
 
 bench: deps
 	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUENMAR_BUILD_TESTS=OFF -DQUENMAR_BUILD_BENCH=ON
-	cmake --build $(RELEASE_DIR) -j $(JOBS) --target quenmar_bench
-	QT_QPA_PLATFORM=offscreen $(RELEASE_DIR)/bench/quenmar_bench
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target quenmar_bench quenmar_startup_bench
+	QT_QPA_PLATFORM=offscreen $(RELEASE_DIR)/bench/quenmar_bench --benchmark_repetitions=5 \
+	  --benchmark_report_aggregates_only=true
+	$(RELEASE_DIR)/bench/quenmar_startup_bench 25
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 
 #include "app/controls.h"
+#include "app/deferred_icon.h"
 #include "app/desktop.h"
 #include "app/focus_bridge.h"
 #include "app/frmabt.h"
@@ -27,12 +28,12 @@ namespace {
 constexpr QSize kClientSize{529, 500};
 
 QIcon quenmarIcon() {
-  QIcon icon;
+  std::vector<std::pair<QString, QSize>> files;
   for (int size : {16, 24, 32, 48, 64, 128}) {
-    icon.addFile(QStringLiteral(":/quenmar/icon-%1.png").arg(size), QSize(size, size));
-    icon.addFile(QStringLiteral(":/quenmar/icon-%1-256.png").arg(size), QSize(size, size));
+    files.emplace_back(QStringLiteral(":/quenmar/icon-%1.png").arg(size), QSize(size, size));
+    files.emplace_back(QStringLiteral(":/quenmar/icon-%1-256.png").arg(size), QSize(size, size));
   }
-  return icon;
+  return deferredIcon(std::move(files));
 }
 
 }  // namespace
