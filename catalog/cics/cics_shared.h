@@ -67,7 +67,7 @@ inline constexpr StockText kAetfDescription{
 // System Action of ARPU and ARP9.
 inline constexpr StockText kAii3Response{"None."};
 
-// User Response of AJCE and AJCU.
+// User Response of AJCE and AJCU, and of the purge abends AAO5, ABLA, AEXY and AICG.
 inline constexpr StockText kAjceResponse{
     "Find out why the task was purged. Either the master terminal operator purged it by means of a CEMT SET TASK PURGE command, or it was purged by a deadlock time-out because it had been suspended for longer than the DTIMOUT interval that its transaction definition states."};
 

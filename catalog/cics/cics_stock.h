@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string_view>
 
 #include "catalog/code_entry.h"
@@ -111,8 +112,64 @@ inline constexpr StockText kCicsTerminatesTaskWithTransactionDump{
     "CICS terminates the task with a transaction dump."};
 // The vendor referral: the problem needs the vendor's help, and where to read how to proceed.
 inline constexpr StockText kVendorReferral{
-    "Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS "
+    "You need further assistance from IBM to resolve this problem. See Part 4 of the CICS "
     "Problem Determination Guide for guidance on how to proceed."};
+
+// The characters of `parts` one after another, as a text of N - 1 characters (N counts the
+// terminating null, as joinedSize() does). Texts that repeat the referral are built from it here,
+// at compile time, so that no copy of its wording can drift from the referral itself.
+constexpr std::size_t joinedSize(std::span<const std::string_view> parts) {
+  std::size_t size = 1;
+  for (std::string_view part : parts) size += part.size();
+  return size;
+}
+template <std::size_t N>
+constexpr StockText<N> joinedText(std::span<const std::string_view> parts) {
+  char text[N]{};
+  std::size_t at = 0;
+  for (std::string_view part : parts) {
+    for (char c : part) text[at++] = c;
+  }
+  return StockText<N>(text);
+}
+
+// A row's own advice followed by the referral, one blank between them. Rows that give the same
+// advice share the one instance.
+template <StockText Advice>
+inline constexpr auto kThenReferral = [] {
+  constexpr std::string_view parts[] = {Advice.view(), " ", kVendorReferral.view()};
+  return joinedText<joinedSize(parts)>(parts);
+}();
+
+// The referral's two sentences, for the rows that hold it altered.
+inline constexpr std::string_view kReferralOpening = leadingSentences(kVendorReferral, 1);
+inline constexpr std::string_view kReferralClosing =
+    kVendorReferral.view().substr(kReferralOpening.size() + 1);
+
+// AXFU: "Se" for "See".
+inline constexpr std::string_view kReferralMisspeltParts[] = {kReferralOpening, " Se",
+                                                              kReferralClosing.substr(3)};
+inline constexpr auto kReferralMisspelt =
+    joinedText<joinedSize(kReferralMisspeltParts)>(kReferralMisspeltParts);
+
+// AZIA: two blanks before the last word.
+inline constexpr std::string_view kReferralTwoBlanksParts[] = {
+    kVendorReferral.view().substr(0, kVendorReferral.size() - 8), " ",
+    kVendorReferral.view().substr(kVendorReferral.size() - 8)};
+inline constexpr auto kReferralTwoBlanks =
+    joinedText<joinedSize(kReferralTwoBlanksParts)>(kReferralTwoBlanksParts);
+
+// ARPU, ARP4 and ARP9: the ONC RPC support is described in a guide of its own as well.
+inline constexpr std::string_view kReferralWithInterfacesGuideParts[] = {
+    kReferralOpening, " See the CICS External Interfaces Guide and ", kReferralClosing.substr(4)};
+inline constexpr auto kReferralWithInterfacesGuide =
+    joinedText<joinedSize(kReferralWithInterfacesGuideParts)>(kReferralWithInterfacesGuideParts);
+
+// AWBI, AWBV and AWB9: the opening sentence said twice.
+inline constexpr std::string_view kReferralOpeningTwiceParts[] = {kReferralOpening, " ",
+                                                                  kVendorReferral.view()};
+inline constexpr auto kReferralOpeningTwice =
+    joinedText<joinedSize(kReferralOpeningTwiceParts)>(kReferralOpeningTwiceParts);
 inline constexpr StockText kSeeDomainMessageProduced{
     "See the related message produced by the domain that detected the original error."};
 inline constexpr StockText kSeeDomainMessageFrom{

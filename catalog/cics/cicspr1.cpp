@@ -23,8 +23,8 @@ constexpr std::string_view kEnoughContentionWinners =
 // The course of a CPI Communications conversation is only visible in the CP component's trace.
 constexpr std::string_view kCpTraceAdvice =
     "Run the transaction once more with level 2 tracing switched on for the CP component. The trace then records the CPI Communications calls that led up to the error, and it gives the full details of the error.";
-constexpr std::string_view kCpTraceThenReferral =
-    "If the error can be reproduced, take a level 2 trace of the CP component for that transaction: it shows the CPI Communications calls that led up to the failure, and what went wrong. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed.";
+constexpr std::string_view kCpTraceThenReferral = kThenReferral<
+    "If the error can be reproduced, take a level 2 trace of the CP component for that transaction: it shows the CPI Communications calls that led up to the failure, and what went wrong.">;
 
 // A failed domain call and a purge end the same way; only the dump tells them apart.
 constexpr std::string_view kDomainCallOrPurgeResponse =
@@ -35,7 +35,7 @@ constexpr std::string_view kDfhlucUnexpectedResponse =
 
 // The only row whose System Action carries the referral, and whose User Response is emptied.
 constexpr std::string_view kAamiAction =
-    "CICS terminates the task abnormally with a dump. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed.";
+    kThenReferral<"CICS terminates the task abnormally with a dump.">;
 
 // One field to a line: the formatter cannot lay out a table of this size sensibly.
 // clang-format off
@@ -309,7 +309,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "CPI Communications detected an error while it was processing a call for one of the transaction's conversations, and it issued abend AAOS. The error might have been caused by the data or the state information that the partner transaction sent, or it may lie within CICS. The call was not completed and the conversation cannot be used any further by either side.",
       kTransactionAbendedWithCicsDump,
-      "Check whether the partner transaction ended abnormally or sent something unexpected at the time of the abend, and read the messages from both systems. If the error can be reproduced, take a level 2 trace of the CP component for the failing transaction and keep it with the dump. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kThenReferral<"Check whether the partner transaction ended abnormally or sent something unexpected at the time of the abend, and read the messages from both systems. If the error can be reproduced, take a level 2 trace of the CP component for the failing transaction and keep it with the dump.">}},
     {{"AAOT"},
      {kNA,
       "CPI Communications ended the transaction with abend AAOT because a call from the application program could not be carried out on the conversation and could not be reported by a return code.",
@@ -359,12 +359,12 @@ constexpr TextRow kRows[] = {
      {kNA,
       "CPI Communications detected an error in its own processing and ended the transaction with abend AAO4. The error was found while CPI Communications was handling a call from the application program.",
       "The transaction is abnormally terminated with a CICS transaction dump, and any conversation that it still has open is ended abnormally.",
-      "Keep the transaction dump and, if the problem can be reproduced, a level 2 trace of the CP component for this transaction. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kThenReferral<"Keep the transaction dump and, if the problem can be reproduced, a level 2 trace of the CP component for this transaction.">}},
     {{"AAO5"},
      {kNA,
       kAaodDescription,
       kTaskAbendedWithCicsDump,
-      "Find out why the task was purged while CPI Communications was getting storage for it: the master terminal operator purged it, or it had been suspended for longer than its deadlock time-out allows."}},
+      kAjceResponse}},
     {{"AAO7"},
      {kNA,
       "CPI Communications detected an error while it was processing a call from the application program, and the condition could not be resolved by returning to the program. CPI Communications issued abend AAO7.",

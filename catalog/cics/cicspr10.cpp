@@ -32,10 +32,10 @@ constexpr std::string_view kRecoveryManagerCallDescription =
 
 // The trace advice that most of the APPC receive abends open with, in the two spellings that the
 // rows have always shown.
-constexpr std::string_view kTraceThenReferral =
-    "If this problem is reproducible, a level 1 and 2 trace of the TC component would aid problem determination. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed.";
-constexpr std::string_view kTraceThenReferralWithThen =
-    "If this problem is reproducible, then a level 1 and 2 trace of the TC component would aid problem determination. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed.";
+constexpr std::string_view kTraceThenReferral = kThenReferral<
+    "If this problem is reproducible, a level 1 and 2 trace of the TC component would aid problem determination.">;
+constexpr std::string_view kTraceThenReferralWithThen = kThenReferral<
+    "If this problem is reproducible, then a level 1 and 2 trace of the TC component would aid problem determination.">;
 constexpr std::string_view kTraceThenStorageCheck =
     "If this problem is reproducible, a level 1 and 2 trace of the TC component would aid problem determination. Check the TCTTE in the transaction dump for printable characters or other signs of a storage violation error.";
 
@@ -58,7 +58,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "DFHZARM, one of the terminal control modules that process APPC requests, was passed a SEND DATA request whose data is longer than it can process in one request.",
       kTransactionAbendedWithCicsDump,
-      "Check the length that the program passes on the SEND request, and send long data in several smaller pieces. If the length is within the limits, the fault lies in CICS. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kThenReferral<"Check the length that the program passes on the SEND request, and send long data in several smaller pieces. If the length is within the limits, the fault lies in CICS.">}},
     {{"AZAD"},
      {kNA,
       "The CCIN transaction, whose program DFHZCN1 installs the connection of a client, was started from a terminal. CICS attaches CCIN itself when a client connects; users do not enter it.",
@@ -118,7 +118,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "A SEND or CONVERSE request on an APPC mapped conversation gave a data length that is not valid: it is negative, or larger than the mapped conversation support allows for one request.",
       kTaskAbendedWithCicsDump,
-      "Check the length that the program passes on the command and correct it if it is wrong. If the length is valid, the fault lies in CICS. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kThenReferral<"Check the length that the program passes on the command and correct it if it is wrong. If the length is valid, the fault lies in CICS.">}},
     {{"AZCE"},
      {kNA,
       "Data received on an APPC mapped conversation holds a logical record whose length field is not valid, so the data cannot be split into the records that the program is to receive.",
@@ -148,7 +148,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "A GDS variable received on an APPC mapped conversation has a length field that is not valid, so the mapped conversation support cannot find where the variable ends.",
       kTaskAbendedWithCicsDump,
-      "Check that the partner program builds its data as valid GDS variables, whose length fields count the length and identifier fields too. If it does, the fault lies in CICS. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kThenReferral<"Check that the partner program builds its data as valid GDS variables, whose length fields count the length and identifier fields too. If it does, the fault lies in CICS.">}},
     {{"AZCK"},
      {kNA,
       "The APPC mapped conversation support found an internal logic error while it was building or taking apart the GDS variables that carry the data of a mapped conversation.",
@@ -213,7 +213,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "The interregion communication (IRC) support could not obtain storage for a request on an MRO session.  Its GETMAIN call to the storage manager domain failed.",
       kTaskAbendedWithPlainDump,
-      "Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to  proceed."}},
+      kReferralTwoBlanks}},
     {{"AZIB"},
      {kNA,
       "The IRC support could not release storage that it had obtained for an MRO session: its FREEMAIN call to the storage manager domain failed.",
@@ -428,7 +428,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "The wait of the APPC receive modules for data from the partner ended because the task was purged, or because the wait itself failed.",
       kTransactionAbendedWithDump,
-      "If the task was purged by an operator or by a deadlock time-out, find out why it waited so long and whether the partner still responded. If it was not purged, the wait failed inside CICS. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kThenReferral<"If the task was purged by an operator or by a deadlock time-out, find out why it waited so long and whether the partner still responded. If it was not purged, the wait failed inside CICS.">}},
     {{"AZS0"},
      {kNA,
       "DFHZSTAM passed a request to DFHZSTAP with a request code that DFHZSTAP does not recognize.",
@@ -473,7 +473,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "The attach header to be sent to the application-owning region for a routed transaction could not be built, because information about the terminal or the transaction is missing.",
       "The relay task in the terminal-owning region is abnormally terminated with a CICS transaction dump, and the routed transaction is not started.",
-      "Check the definitions of the terminal and of the transaction in both regions, in particular the remote names and system identifiers. If they are correct, the fault lies in CICS. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kThenReferral<"Check the definitions of the terminal and of the transaction in both regions, in particular the remote names and system identifiers. If they are correct, the fault lies in CICS.">}},
     {{"AZTC"},
      {kNA,
       "An attach request for a routed transaction arrived in the application-owning region for a terminal that is unknown there and could not be shipped.  The transaction cannot start without a surrogate terminal.",
@@ -618,7 +618,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "DFHZATS could not install a remote terminal, because the request to build its terminal entry ended with a response that DFHZATS does not expect.",
       kTaskAbendedWithCicsDump,
-      "Look for messages issued at the same time that give a reason, such as a terminal name already in use. If there is none, the fault lies in CICS. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kThenReferral<"Look for messages issued at the same time that give a reason, such as a terminal name already in use. If there is none, the fault lies in CICS.">}},
     {{"AZVE"},
      {kNA,
       "DFHZATS could not install a remote terminal, because a terminal of the same name is already installed in this region as a local terminal.",
@@ -643,7 +643,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "DFHZATMF was started without the data that names the system whose remote terminal definitions are to be flagged for deletion.",
       kTaskAbendedWithCicsDump,
-      "Make sure that only CICS starts this program, never a user or a user program. If CICS started it, the fault lies in CICS. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kThenReferral<"Make sure that only CICS starts this program, never a user or a user program. If CICS started it, the fault lies in CICS.">}},
     {{"AZVJ"},
      {kNA,
       "DFHZATMF received a response that it does not expect from a call that it made while scanning the remote terminal entries to flag them for deletion, so it could not finish.",

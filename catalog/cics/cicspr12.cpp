@@ -41,8 +41,8 @@ constexpr std::string_view kFreemainRejectedResponse =
 // ASHA, ASHB and ASHR report the same failure from different points of the domain.
 constexpr std::string_view kSchedulerFailureDescription =
     "The scheduler services domain, which runs the processes and activities of CICS business transaction services, received an unexpected response from another CICS component while it was processing a request on behalf of this transaction.";
-constexpr std::string_view kSchedulerFailureResponse =
-    "The exception trace entry written just before the abend shows which request failed and the response that it returned. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed.";
+constexpr std::string_view kSchedulerFailureResponse = kThenReferral<
+    "The exception trace entry written just before the abend shows which request failed and the response that it returned.">;
 
 // ATCY and ATC8 report the same lost session, ATPA and ATPC the same missing message, ATPB and
 // ATPD the same damaged page.
@@ -111,7 +111,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "The CESC transaction, which signs off the users of terminals that have been idle for longer than the timeout value set for them in the external security manager, could not sign off one of those terminals because the sign-off request returned an unexpected response.",
       kCicsTerminatesCescWithDump,
-      "The idle terminal stays signed on until CESC runs again. If the abend recurs, keep the dump and the trace of the sign-off request. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kThenReferral<"The idle terminal stays signed on until CESC runs again. If the abend recurs, keep the dump and the trace of the sign-off request.">}},
     {{"ASHA"},
      {kNA,
       kSchedulerFailureDescription,
@@ -191,7 +191,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "The JVM domain received an unexpected response from z/OS UNIX System Services while it was setting up the environment of a JVM, for example while it was creating the files that receive the output of the JVM.",
       kTaskAbendedWithCicsDump,
-      "Check that the CICS region user ID has an OMVS segment and may write to the working directory named in the JVM profile. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kThenReferral<"Check that the CICS region user ID has an OMVS segment and may write to the working directory named in the JVM profile.">}},
     {{"ASJ5"},
      {kNA,
       "The JVM domain found an error while the Java program of the task was running, in the interface through which the program's JCICS requests reach CICS, and the program could not go on.",
@@ -366,7 +366,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "A CICS component was called for a request of the task before it had finished its own initialization, or after it had been quiesced.",
       "CICS terminates the transaction with a dump. Other tasks are not affected.",
-      "If the region was starting up or shutting down, run the transaction again when CICS is fully active. Otherwise keep the dump and the trace. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kThenReferral<"If the region was starting up or shutting down, run the transaction again when CICS is fully active. Otherwise keep the dump and the trace.">}},
     {{"ASQI"},
      {kNA,
       "A CICS component found that a control block it was about to use does not carry its expected identifying eye-catcher, which suggests that the storage has been overwritten.",
@@ -546,7 +546,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "Sequential terminal input ran out.",
       kTransactionAbendedWithCicsDump,
-      ""}},
+      kAamiResponse}},
     {{"ATC4"},
      {kNA,
       "Output to a printer could not be completed because the printer stayed in an intervention-required state for longer than the time allowed for it.",
@@ -611,7 +611,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "The table manager program found an entry in one of its tables whose contents are inconsistent, so it could not add, delete or locate the resource named in the request.",
       "The task is abnormally terminated with a CICS transaction dump, and the damaged table entry is left in place.",
-      "The resource named in the request may not be usable until CICS is restarted. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kThenReferral<"The resource named in the request may not be usable until CICS is restarted.">}},
     {{"ATNA"},
      {kNA,
       "The node abnormal condition program found that the node error program had itself failed while it was handling an error on the terminal of the task, so the error could not be dealt with.",
@@ -686,7 +686,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "An error occurred while a terminal definition was being deleted, and not all of the control blocks that belong to the terminal could be freed.",
       kTransactionAbended,
-      "The terminal name may not be usable again until CICS is restarted. Keep the dump. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kThenReferral<"The terminal name may not be usable again until CICS is restarted. Keep the dump.">}},
     {{"ATOV"},
      {kNA,
       "An error occurred while CICS was deleting a terminal definition that had been shipped to this region from a terminal-owning region for transaction routing.",

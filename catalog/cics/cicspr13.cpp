@@ -19,8 +19,7 @@ constexpr std::string_view kUseRelatedDiagnostics =
 constexpr std::string_view kSeeAssociatedMessage = "See the associated message for guidance.";
 
 // The referral with its first sentence said twice, as three Web abends have always shown it.
-constexpr std::string_view kReferralFirstSentenceTwice =
-    "Further help from the vendor of CICS is needed to solve this. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed.";
+constexpr std::string_view kReferralFirstSentenceTwice = kReferralOpeningTwice;
 
 // A stale bridge facility token and a facility that cannot be built end the same way.
 constexpr std::string_view kBridgeFacilityAction =

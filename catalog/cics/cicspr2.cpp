@@ -77,7 +77,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       kAaodDescription,
       kTaskAbendedWithCicsDump,
-      "Find out why the task was purged. It was purged either by the master terminal operator, for example with CEMT SET TASK PURGE, or by deadlock time-out because it waited for storage for longer than its transaction definition allows."}},
+      kAjceResponse}},
     {{"ABLB"},
      {kNA,
       "A call to the storage manager (SM) domain returned an INVALID, DISASTER or unexpected EXCEPTION response. The SM domain reports the error with an exception trace, a console message and possibly a system dump.",

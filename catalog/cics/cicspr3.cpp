@@ -70,18 +70,18 @@ constexpr std::string_view kFoundationClassesCannotGoOn =
     "The CICS Foundation Classes found an error while they were processing a request of the application program.  They ended the transaction because they could not go on with the request safely.";
 constexpr std::string_view kFoundationClassesCannotGoOnResponse =
     "Use the transaction dump to find the class and method that were in use when the transaction ended, check how the program uses them, correct the program and run the transaction again.";
-constexpr std::string_view kFoundationClassesCheckProgram =
-    "Check the program against the description of the Foundation Classes that it uses, correct the way it uses them, and run the transaction again. If the program is correct, contact your IBM support organization.";
+constexpr std::string_view kFoundationClassesCheckProgram = kThenReferral<
+    "Check the program against the description of the Foundation Classes that it uses, correct the way it uses them, and run the transaction again. If the program is correct and the abend recurs, keep the dump and the trace.">;
 
 // Abends of the T group that share an explanation or a remedy.
 constexpr std::string_view kActcDescription =
     "CICS ended the task because a request made for it failed at a point from which the task could not continue. The transaction dump and the trace entries written before the abend record the request.";
-constexpr std::string_view kActbResponse =
-    "Use the transaction dump and the trace entries written before the abend to find the request that failed and the program that issued it, then correct the cause and run the transaction again.";
+constexpr std::string_view kActbResponse = kThenReferral<
+    "Use the transaction dump and the trace entries written before the abend to find the request that failed and the program that issued it. If the cause lies outside CICS, correct it and run the transaction again.">;
 constexpr std::string_view kActeResponse =
     "Check the status of the terminal or session involved with the master terminal transaction, and make sure that it is in service and acquired before running the transaction again.";
-constexpr std::string_view kActfResponse =
-    "Find from the trace which request failed and the resource that it named. If the cause lies in the definitions or the resources of the region, correct it; otherwise contact your IBM support organization.";
+constexpr std::string_view kActfResponse = kThenReferral<
+    "Find from the trace which request failed and the resource that it named. If the cause lies in the definitions or the resources of the region, correct it.">;
 
 // One field to a line: the formatter cannot lay out a table of this size sensibly.
 // clang-format off
@@ -135,7 +135,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "A request made by the transaction ended in error, and abend ACFB was issued for the transaction that made it.",
       kRequestingTransactionAbends,
-      "Find from the transaction dump which request failed, correct its cause and run the transaction again. If the request was valid and the cause cannot be found, contact your IBM support organization."}},
+      kThenReferral<"Find from the transaction dump which request failed, correct its cause and run the transaction again. If the request was valid, keep the dump.">}},
     {{"ACFC"},
      {kNA,
       "A request made by the transaction could not be completed, and abend ACFC was issued for the requesting transaction. Trace entries written just before the abend record the failing request.",
@@ -150,7 +150,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "A request of the transaction could not be completed, so CICS ended the requesting transaction with abend ACFE.",
       "The requesting transaction is abnormally terminated with a transaction dump, and an exception trace entry records the failure.",
-      "Use the exception trace entry and the transaction dump to find the cause of the failure. If it lies in CICS rather than in the program or its resources, contact your IBM support organization."}},
+      kThenReferral<"Use the exception trace entry and the transaction dump to find the cause of the failure, and correct it if it lies in the program or its resources.">}},
     {{"ACHK"},
      {kNA,
       "The remote server, the CICS program that carries out requests sent to this region by a client system, found an error and ended with abend ACHK. The request that it was processing was not completed.",
@@ -273,7 +273,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "The data conversion program DFHCCNV met a condition that it could not handle while converting the data of a request, and abend ACN3 ended the transaction.",
       kTransactionAbendedWithDump,
-      "Compare the layout of the data that the client sends with the DFHCNV template used to convert it. If they match and the abend recurs, contact your IBM support organization."}},
+      kThenReferral<"Compare the layout of the data that the client sends with the DFHCNV template used to convert it, and correct whichever is wrong.">}},
     {{"ACN4"},
      {kNA,
       "An unrecognized format of a DFHCNV table has been encountered.",
@@ -318,7 +318,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "Abend ACN9 was issued by DFHCCNV, the CICS data conversion program, when the data of a request could not be converted with the conversion table of this region.",
       kTransactionAbendedWithDump,
-      "Make sure the DFHCNV table used by the region was assembled for this release of CICS and holds correct templates for the request, then run the request again.  If the abend recurs, contact your IBM support organization."}},
+      kThenReferral<"Make sure the DFHCNV table used by the region was assembled for this release of CICS and holds correct templates for the request, then run the request again.  If the abend recurs, keep the dump.">}},
     {{"ACP1"},
      {kNA,
       "A request to copy the screen of a 3270 display to a printer, made by pressing the key that the PRINT system initialization parameter defines as the print key, could not be carried out, and abend ACP1 ended the task that was processing it.",
@@ -393,7 +393,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "A failure in the processing that CICS was doing for the task made it end the task with abend ACRJ. The request under way at the time is not completed.",
       "The task is abnormally terminated with a CICS transaction dump. Changes that the task made to recoverable resources since its last syncpoint are backed out by dynamic transaction backout, locks that it held on those resources are released, and the terminal or session that it was using becomes free for other work.",
-      "Use the transaction dump and the trace to find why the request failed. Correct the cause and run the transaction again; if the cause lies within CICS, contact your IBM support organization."}},
+      kThenReferral<"Use the transaction dump and the trace to find why the request failed. If the cause lies outside CICS, correct it and run the transaction again.">}},
     {{"ACRK"},
      {kNA,
       "Abend ACRK shows that CICS found an internal error in its own processing for this task.",

@@ -46,9 +46,6 @@ constexpr std::string_view kFunctionPurgedResponse =
     "Find out who or what purged the task: a master terminal operator, a program that issued a SET TASK PURGE command, or the deadlock time-out of the transaction. If the purge was not intended, remove its cause and run the transaction again.";
 
 // AETG and AETI report the same failure from two requests.
-constexpr std::string_view kDomainCallFailedResponse =
-    "Use the console message and the exception trace entry written by the domain that detected the error to identify it. If that does not explain the failure, keep the dumps and the trace and contact your support organization.";
-
 // One field to a line: the formatter cannot lay out a table of this size sensibly.
 // clang-format off
 constexpr TextRow kRows[] = {
@@ -341,7 +338,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       kAddcDescription,
       kAddaAction,
-      "Find the original error from the console message and the exception trace entry of the domain that detected it, correct its cause if it lies outside CICS, and run the transaction again."}},
+      kSeeDomainMessageProduced}},
     {{"AEMP"},
      {kNA,
       "The task was purged while the event manager (EM) domain was processing a request for it, before the request had completed. The domain that first detected the purge writes an exception trace entry.",
@@ -371,7 +368,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       kAcsgDescription,
       kTaskAbendedWithCicsDump,
-      kDomainCallFailedResponse}},
+      kSeeDomainMessageFrom}},
     {{"AETH"},
      {kNA,
       kAetfDescription,
@@ -381,7 +378,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       kAcsgDescription,
       kTaskAbendedWithCicsDump,
-      kDomainCallFailedResponse}},
+      kSeeDomainMessageFrom}},
     {{"AETJ"},
      {kNA,
       "CICS detected an internal logic error while it was processing a request for the task and issued abend AETJ at the point where the error was found. This is an internal CICS error.",
@@ -491,7 +488,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "The transaction was purged while one of its EXEC CICS commands was being processed, before the command had completed, so the EXEC interface could not return control to the program that issued it.",
       kTransactionAbendedWithCicsDump,
-      "Find out why the transaction was purged, for example by a master terminal operator or by its deadlock time-out while the command was waiting. If the purge was not intended, remove its cause and run the transaction again."}},
+      kAjceResponse}},
     {{"AEXZ"},
      {kNA,
       "An EXEC CICS command failed because of a serious failure in the CICS component, or resource manager, that the EXEC interface called to carry it out. The failure lies in that component, not in the command.",

@@ -36,8 +36,8 @@ constexpr std::string_view kCorrectIndtRequest =
 // The causes to check are listed after the colon in the printed documentation, not here.
 constexpr std::string_view kExpectedEventMissing =
     "Determine why the expected event has not occurred:";
-constexpr std::string_view kRecoveryManagerDiagnostics =
-    "See the related diagnostic material produced by the recovery manager domain and determine the reason for the failure. A failure arising from a CICS logic error cannot be put right by a user. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed.";
+constexpr std::string_view kRecoveryManagerDiagnostics = kThenReferral<
+    "See the related diagnostic material produced by the recovery manager domain and determine the reason for the failure. A failure arising from a CICS logic error cannot be put right by a user.">;
 
 constexpr std::string_view kUserDomainException =
     "An unexpected EXCEPTION response was received from a call to the user (US) domain.";
@@ -241,7 +241,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       "The task was purged while it was suspended by interval control, waiting for the end of a DELAY interval or for data to retrieve after a RETRIEVE WAIT, so the request did not complete.",
       kTaskAbendedWithCicsDump,
-      "Find out why the task was purged. If a deadlock time-out purged it because DTIMOUT is shorter than the wait that the program asks for, lengthen or remove DTIMOUT."}},
+      kAjceResponse}},
     {{"AICH"},
      {kNA,
       kAetfDescription,

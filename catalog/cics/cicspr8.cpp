@@ -257,7 +257,7 @@ constexpr TextRow kRows[] = {
     {{"APCN"},
      {kNA,
       "Program control refused a request for a program that could not be run as the request asked, and ended the task with abend APCN.",
-      "The task is abnormally terminated with a transaction dump, and the request is not carried out.",
+      kTaskAbendedWithDump,
       "Check the program definition, in particular its language and execution attributes, against the way in which the program was compiled and link-edited."}},
     {{"APCO"},
      {kNA,

@@ -17,15 +17,14 @@ constexpr std::string_view kSeeDfhxm0002 =
 // AXTP, AXTQ and AXTR all end the task that does the routing, whatever the other region did.
 constexpr std::string_view kRoutingTaskEnded =
     "The task that was routing the transaction is abnormally terminated with a CICS transaction dump.";
-constexpr std::string_view kRoutingDefinitionsThenReferral =
-    "Compare the definitions of the connection and of the remote transaction in the two regions, and correct any mismatch. If they agree, the error probably lies in CICS. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed.";
+constexpr std::string_view kRoutingDefinitionsThenReferral = kThenReferral<
+    "Compare the definitions of the connection and of the remote transaction in the two regions, and correct any mismatch. If they agree, the error probably lies in CICS.">;
 
 // Texts that several AR rows show.
 constexpr std::string_view kSeeMessageResponse = "See the user response for the message.";
 constexpr std::string_view kMoreDetailsInTrace = "More details can be found in the trace.";
 // The referral of the ONC RPC rows, which also points to the guide that describes ONC RPC.
-constexpr std::string_view kRpcReferral =
-    "Further help from the vendor of CICS is needed to solve this. See the CICS External Interfaces Guide and Part 4 of the CICS Problem Determination Guide for guidance on how to proceed.";
+constexpr std::string_view kRpcReferral = kReferralWithInterfacesGuide;
 constexpr std::string_view kComponentFailure =
     "A serious error has occurred in a CICS component while it was processing a request for this task, and the component could not recover from it.";
 constexpr std::string_view kGiopAttachFailure =
@@ -49,7 +48,7 @@ constexpr TextRow kAxRows[] = {
      {kNA,
       "DFHXFP has been asked for a transformation that it does not provide. The request code in the parameter list passed to it is not one of those that function shipping uses.",
       kTaskAbendedWithCicsDump,
-      "This is most likely an error in CICS, although a program that overwrites storage owned by CICS can have the same effect. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kThenReferral<"This is most likely an error in CICS, although a program that overwrites storage owned by CICS can have the same effect.">}},
     {{"AXFD"},
      {kNA,
       "The data stream that came from the remote system for a function shipping request could not be decoded by DFHXFP: it is incomplete or its format is not valid.",
@@ -129,7 +128,7 @@ constexpr TextRow kAxRows[] = {
      {kNA,
       "DFHXFP has detected a logic error in its own processing of a function shipping request.",
       kTaskAbendedWithCicsDump,
-      "Further help from the vendor of CICS is needed to solve this. Se Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kReferralMisspelt}},
     {{"AXFW"},
      {kNA,
       "The storage that holds data shipped to or from a remote system has been found damaged: its control information does not have the values that CICS placed there.",
@@ -264,7 +263,7 @@ constexpr TextRow kAxRows[] = {
      {kNA,
       "A logic error was detected in the relay program while it was passing data between the terminal and the routed transaction.",
       kTaskAbendedWithCicsDump,
-      "Keep the transaction dump and the trace of both regions. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kThenReferral<"Keep the transaction dump and the trace of both regions.">}},
     {{"AXTH"},
      {kNA,
       "The security manager rejected the sign-on, or the attach security check, for the user of a routed transaction in the region that was to run it.",
@@ -299,7 +298,7 @@ constexpr TextRow kAxRows[] = {
      {kNA,
       "The relay program found that the state of its conversation with the application-owning region did not allow the next step of the routed transaction.",
       kTaskAbendedWithCicsDump,
-      "Check the consoles of both regions for messages about the connection. If there are none, the error lies in CICS. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kThenReferral<"Check the consoles of both regions for messages about the connection. If there are none, the error lies in CICS.">}},
     {{"AXTO"},
      {kNA,
       "The session to the other region failed while data for a routed transaction was being sent or received.",
@@ -334,7 +333,7 @@ constexpr TextRow kArRows[] = {
      {kNA,
       "The SAA resource recovery interface received an unexpected response from the CICS syncpoint program while it was processing an SRRCMIT call.",
       kTransactionAbendedWithCicsDump,
-      "Check that the program has not overwritten the parameters of the call. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kThenReferral<"Check that the program has not overwritten the parameters of the call.">}},
     {{"ARHB"},
      {kNA,
       "The SAA resource recovery interface received an unexpected response from the CICS syncpoint program while it was processing an SRRBACK call.",
@@ -344,7 +343,7 @@ constexpr TextRow kArRows[] = {
      {kNA,
       "The SAA resource recovery interface detected an internal error while it was processing an SRRCMIT or SRRBACK call.",
       kTransactionAbendedWithCicsDump,
-      "Keep the transaction dump and the trace. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kThenReferral<"Keep the transaction dump and the trace.">}},
     {{"ARM0"},
      {kNA,
       "An attempt was made to attach a transaction that names DFHRMXN3 as its program, but the transaction was not attached by CICS itself. DFHRMXN3 serves only transactions that CICS starts internally.",
@@ -354,7 +353,7 @@ constexpr TextRow kArRows[] = {
      {kNA,
       "The cancel function of the routing transaction CRTE could not sign off the user who had signed on to the remote system during the routing session.",
       "The cancel request ends abnormally with a CICS transaction dump, and the routing session ends.",
-      "If the remote system is still available, the error lies in CICS. Further help from the vendor of CICS is needed to solve this. See Part 4 of the CICS Problem Determination Guide for guidance on how to proceed."}},
+      kThenReferral<"If the remote system is still available, the error lies in CICS.">}},
     {{"ARPF"},
      {kNA,
       "The ONC RPC alias was started without the data that the connection manager passes to it, or it could not retrieve that data.",
