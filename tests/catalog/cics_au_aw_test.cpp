@@ -166,6 +166,15 @@ TEST(CicsAuAw, DetectorRowsReferToMessagesOfTheirOwn) {
     }
   }
   EXPECT_EQ(responses.size(), rows.size()) << "each Detector abend has a reference of its own";
+  // Each Description speaks of its own abend, not of a neighbour's.
+  for (const TextRow& row : rows) {
+    if (row.keys[0] == "AUYF") continue;
+    for (const TextRow& other : rows) {
+      const bool own = &other == &row;
+      EXPECT_EQ(row.entry.description.find(other.keys[0]) != std::string_view::npos, own)
+          << row.keys[0] << " names " << other.keys[0];
+    }
+  }
   EXPECT_EQ(au("AUXB").response, "message DFHAU4200.");
 
   const CodeEntry& cafb = au("AUYF");

@@ -151,6 +151,23 @@ TEST(CicsAxAr, ShortAndCutShortTexts) {
   EXPECT_TRUE(entryOf(ax, "AXFX").description.ends_with(" because"));
 }
 
+// Every alias abend but ARPJ tells the reader which messages went out with it; ARPL and ARPM name
+// the numbers that belong to them.
+TEST(CicsAxAr, AliasAbendsNameTheirMessages) {
+  const auto ar = cicspr11Table();
+  for (std::string_view key :
+       {"ARPF", "ARPG", "ARPH", "ARPI", "ARPK", "ARPL", "ARPM", "ARPN", "ARPO"}) {
+    EXPECT_NE(entryOf(ar, key).action.find("DFHRP"), std::string_view::npos) << key;
+  }
+  for (std::string_view number : {"DFHRP0119", "DFHRP0120", "DFHRP0132", "DFHRP0134"}) {
+    EXPECT_NE(entryOf(ar, "ARPL").action.find(number), std::string_view::npos) << number;
+  }
+  EXPECT_NE(entryOf(ar, "ARPM").action.find("DFHRP0185"), std::string_view::npos);
+  EXPECT_EQ(entryOf(ar, "ARPH").action, "The following message is issued: DFHRP0118.");
+  // A message number belongs to one abend only.
+  EXPECT_EQ(entryOf(ar, "ARPM").action.find("DFHRP0118"), std::string_view::npos);
+}
+
 TEST(CicsAxAr, VendorReferralAndItsVariants) {
   const auto ax = cicspr9Table();
   const auto ar = cicspr11Table();
