@@ -251,8 +251,14 @@ TEST(ImsAbendFrom2017Sizes, EveryTextIsOnePrintableAsciiLineWithAtMostThreeTrail
       EXPECT_EQ(text.substr(0, text.size() - blanks).find("   "), std::string_view::npos)
           << row.keys[0] << ": " << text;
     }
-    // Explanations of their own, not the code repeated.
-    EXPECT_EQ(row.entry.description.find(row.keys[0]), std::string_view::npos) << row.keys[0];
+    // Explanations of their own, not the code repeated; naming the message of the same number
+    // (DFS3411X for 3411) is not a repetition.
+    std::string own(row.entry.description);
+    const std::string message = "DFS" + std::string(row.keys[0]);
+    for (std::size_t at = own.find(message); at != std::string::npos; at = own.find(message)) {
+      own.erase(at, message.size());
+    }
+    EXPECT_EQ(own.find(row.keys[0]), std::string::npos) << row.keys[0];
   }
   // Texts from here on end with a blank, apart from the few stored without one.
   std::size_t withoutBlank = 0;
