@@ -1156,7 +1156,7 @@ constexpr TextRow kRows9[] = {
       "Correct the definition shown by the accompanying message and rerun the job after regenerating it. "}},
     {{"0970"},
      {kAbendNA,
-      "IMS scheduled this abend and reported it with message DFS3130I, whose first form shows the contents of register 10 and whose second form, for register 10 equal to 01, adds the return code of the asynchronous work element (AWE) that failed. ",
+      "IMS scheduled this abend and said so in message DFS3130I. One form of the message shows what register 10 held; the other, used when register 10 holds 01, also gives an asynchronous work element (AWE) return code, which the documentation of this abend explains. ",
       kImsTerminatesBlank,
       "Note the register 10 value and any AWE return code from message DFS3130I, keep the dump, and give both to IBM Software Support. "}},
     {{"0971"},
