@@ -633,7 +633,7 @@ constexpr TextRow kRows[] = {
      {kAbendNA,
       "IMS met an I/O error while it was reading the MODSTAT data set, the record of which libraries online change treats as active, and issued message DFS3412. ",
       kImsTerminatesBlank,
-      "Rebuild the MODSTAT data set with the INITMOD procedure, naming the ddnames shown by the last successful DFS3410I or DFS3499I message, and start IMS again. If a Fast Database Recovery region issued the message, stop the active IMS, rebuild the data set, restart IMS and then the Fast Database Recovery region. "}},
+      "Rebuild the MODSTAT data set with the INITMOD procedure, using the ddnames that the most recent DFS3410I or DFS3499I message of a good start showed, and start IMS again. If a Fast Database Recovery region issued the message, stop the active IMS, rebuild the data set, restart IMS and then the Fast Database Recovery region. "}},
     {{"3413"},
      {kAbendNA,
       "The MODSTAT data set has contents that IMS does not accept, so it cannot tell which libraries are active; message DFS3413X reports it. ",
