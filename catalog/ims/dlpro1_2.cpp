@@ -7,9 +7,6 @@
 namespace quenmar::catalog::ims {
 namespace {
 
-// The answer of several codes whose call was coded wrongly and which need no further advice.
-constexpr std::string_view kCorrectProgram = "Correct the program.";
-
 // clang-format off
 constexpr TextRow kDlpro1Rows[] = {
     {{"AA"},
@@ -94,9 +91,9 @@ constexpr TextRow kDlpro1Rows[] = {
       "Correct the options list: its length field, the spelling of every keyword, the values given to them and the separators between them."}},
     {{"AS"},
      {kDliStatusCode,
-      "IMS did not complete the call because a value supplied with it could not be accepted. Like the other A status codes, AS points to the way the program coded the call rather than to a condition of the databases or message queues. ",
+      "The options list of a CHNG or SETO call holds a print option (PRTO) that is not valid. IMS returns AR when a keyword of the options list itself is in error, and AS when the error lies in the options given for printing. If the call passed a feedback area, IMS describes the error there. The call was not completed. ",
       kNA,
-      "Check every parameter that the call passes, its PCB, its I/O area and any options or feedback areas, against the rules for that call, correct the value that is wrong, and issue the call again. "}},
+      "Correct the PRTO options in the options list, with the help of the error description in the feedback area when the call passed one, and issue the CHNG or SETO call again. "}},
     {{"AT"},
      {kDliStatusCode,
       "The I/O area given with the call is longer than the largest I/O area that the PSB allows. That limit is the IOASIZE value of PSBGEN or the size computed when the PSB was generated. ",
@@ -109,14 +106,14 @@ constexpr TextRow kDlpro1Rows[] = {
       "Reduce the number or the length of the SSAs, or raise SSASIZE in the PSB and regenerate both the PSB and its ACB."}},
     {{"AX"},
      {kDliStatusCode,
-      "IMS did not complete the call and returned AX, which marks a failure that arose while IMS was working on the call. The status code alone does not say which resource was involved; the IMS messages issued at the same time give the details. ",
+      "IMS could not complete the call because of a system error. The documented causes are: CSA storage could not be obtained; a DFSLUMIF call failed; the IAFP spool API met a processing error (message DFS0013E is issued too); the RACROUTE REQUEST=VERIFY (RACINIT) issued during an AUTH call for LU 6.2 input failed; or an OTMA user exit (DFSYPRX0, DFSYDRU0 or a client's destination resolution exit) returned routing information that is not valid. IMS writes more diagnostic data to the log in an X'67D0' record. ",
       kNA,
-      "Look for IMS messages issued at the same time in the job log or on the system console; they name the condition that stopped the call. Correct it, or have it corrected, and run the program again. "}},
+      "Ask the system programmer or the system administrator to examine the X'67D0' log record and any DFS messages, find which of the causes applies, and correct the storage, security or exit problem before the program runs again. "}},
     {{"AY"},
      {kDliStatusCode,
-      "IMS returned AY and did not complete the call. AY is one of the A status codes, which report that IMS could not accept a call as the program issued it; the call, the PCB it used and the kind of region the program runs in are the things to check. ",
+      "An ISRT call referred to a response alternate PCB whose logical terminal has more than one physical terminal assigned to it for input. A response alternate PCB must lead back to exactly one terminal, so IMS could not tell where the output belongs and did not insert it. ",
       kNA,
-      "Compare the call with the rules for the PCB it uses and for the kind of region the program runs in, look for IMS messages issued at the same time, then correct the program and run it again. "}},
+      "Tell the master terminal operator, who can correct the terminal assignment of the logical terminal (with /ASSIGN, for example), or send the output through an alternate PCB that is not a response PCB. "}},
     {{"AZ"},
      {kDliStatusCode,
       "A conversational program issued a call that conversational processing does not allow, for example a PURG call against the I/O PCB. IMS did not complete the call. ",
@@ -189,12 +186,12 @@ constexpr TextRow kDlpro2Rows[] = {
       kInformationOnlyBlank}},
     {{"BJ"},
      {kDliStatusCode,
-      "BJ belongs to the B status codes, which tell the program about the availability of the data that a call needed rather than about a mistake in the call itself. It asks for no correction of the program.",
+      "An INQY call with the DBQUERY subfunction found that none of the databases that the PSB refers to is available: all of them are stopped or otherwise cannot be reached at the moment. IMS returns BJ in the I/O PCB; the database PCBs show the state of their own databases.",
       kNA,
       kInformationOnlyBlank}},
     {{"BK"},
      {kDliStatusCode,
-      "BK is another of the B status codes. Like BA and BB, it informs the program about the state of the data that the call reached, and it does not report a fault in the way the call was coded.",
+      "An INQY call with the DBQUERY subfunction found that some, but not all, of the databases that the PSB refers to are unavailable. IMS returns BK in the I/O PCB; the database PCBs through which unavailable data would be reached show NA or NU, so the program can tell which ones it can still use.",
       kNA,
       kInformationOnlyBlank}},
     {{"CA"},
