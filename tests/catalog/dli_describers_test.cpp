@@ -153,6 +153,9 @@ TEST(DliDescribers, DistinctTextsAreCountedAndSharedTextsAreOneObject) {
     }
   }
   EXPECT_EQ(texts.size(), 288u);
+  std::size_t characters = 0;
+  for (std::string_view text : texts) characters += text.size();
+  EXPECT_NEAR(static_cast<double>(characters), 50372.0, 5037.0);
   EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
                           [](std::string_view t) { return !t.empty() && t.back() == ' '; }),
             198);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <set>
@@ -10,6 +11,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "catalog/code_entry.h"
@@ -193,9 +195,23 @@ TEST(SqlDescribers, TextsAreSingleLinePrintableAndWithinTheirLengths) {
   const auto within = [](std::string_view text, Bounds b) {
     return text.size() >= b.low && text.size() <= b.high;
   };
+  // Each pane's texts must span its whole range: a longest text that falls short means an
+  // explanation was cut, one that is too long means one was padded.
+  Bounds seenReason{SIZE_MAX, 0}, seenDescription{SIZE_MAX, 0}, seenAction{SIZE_MAX, 0},
+      seenResponse{SIZE_MAX, 0};
+  const auto see = [](Bounds& seen, std::string_view text) {
+    seen.low = std::min(seen.low, text.size());
+    seen.high = std::max(seen.high, text.size());
+  };
+  std::set<std::string_view> distinct;
   std::size_t blankTitles = 0;
   for (const NumberRow* row : describerRows()) {
     const CodeEntry& e = row->entry;
+    see(seenReason, e.reason);
+    if (e.description != "NA") see(seenDescription, e.description);
+    if (e.action != "NA " && !e.action.empty()) see(seenAction, e.action);
+    if (e.response != "NA") see(seenResponse, e.response);
+    distinct.insert({e.reason, e.description, e.action, e.response});
     EXPECT_TRUE(within(e.reason, reason)) << row->key << ": " << e.reason.size();
     if (e.description != "NA") {
       EXPECT_TRUE(within(e.description, description)) << row->key << ": " << e.description.size();
@@ -221,6 +237,15 @@ TEST(SqlDescribers, TextsAreSingleLinePrintableAndWithinTheirLengths) {
     }
   }
   EXPECT_EQ(blankTitles, 120u);
+  for (const auto& [seen, bounds] :
+       {std::pair{seenReason, reason}, std::pair{seenDescription, description},
+        std::pair{seenAction, action}, std::pair{seenResponse, response}}) {
+    EXPECT_EQ(seen.low, bounds.low);
+    EXPECT_EQ(seen.high, bounds.high);
+  }
+  std::size_t characters = 0;
+  for (std::string_view text : distinct) characters += text.size();
+  EXPECT_NEAR(static_cast<double>(characters), 153000.0, 15300.0);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <set>
 #include <string>
 #include <vector>
@@ -102,7 +104,11 @@ TEST(SqlErrorEntries, TextsKeepTheirOddities) {
             "FOREGIN KEY name IS INVALID BECAUSE IT IS A DUPLICATE REFERENTIAL CONSTRAINT");
 }
 
-TEST(SqlErrorEntries, LengthsStayWithinTheirRanges) {
+// The longest texts must reach the ranges' upper ends, so that a long explanation cut short
+// shows up as surely as one that overruns.
+TEST(SqlErrorEntries, LengthsStayWithinTheirRangesAndReachTheirEnds) {
+  std::size_t shortestReason = SIZE_MAX, longestDescription = 0, longestAction = 0,
+              longestResponse = 0;
   for (const NumberRow* row : entries()) {
     const CodeEntry& e = row->entry;
     EXPECT_GE(e.reason.size(), 14u) << row->key;
@@ -110,7 +116,15 @@ TEST(SqlErrorEntries, LengthsStayWithinTheirRanges) {
     EXPECT_LE(e.description.size(), 997u) << row->key;
     EXPECT_LE(e.action.size(), 440u) << row->key;
     EXPECT_LE(e.response.size(), 939u) << row->key;
+    shortestReason = std::min(shortestReason, e.reason.size());
+    longestDescription = std::max(longestDescription, e.description.size());
+    longestAction = std::max(longestAction, e.action.size());
+    longestResponse = std::max(longestResponse, e.response.size());
   }
+  EXPECT_EQ(shortestReason, 14u);
+  EXPECT_EQ(longestDescription, 997u);
+  EXPECT_EQ(longestAction, 440u);
+  EXPECT_EQ(longestResponse, 939u);
 }
 
 }  // namespace
