@@ -390,9 +390,9 @@ constexpr TextRow kDlpro4[] = {
       "Have the operator open or start the database, then run the transaction again. "}},
     {{"TZ"},
      {kDliStatusCode,
-      "The segment in the request is longer than 65,535 bytes, more than the CICS DL/I interface can move in one request.",
+      "This status code applies to CICS online command-level programs only and follows a database request or a statistics request: the segment that was retrieved is longer than 64 KB, more than the program can receive.",
       kNA,
-      "Keep segments that CICS programs handle within 65,535 bytes, or process the data through a batch program. "}},
+      "Ask the database administrator or the system programmer to look at the segment; the database definition may have to be changed so that no segment the program retrieves is over 64 KB. "}},
 };
 // clang-format on
 
