@@ -88,8 +88,8 @@ constexpr std::string_view kActfResponse = kThenReferral<
 constexpr TextRow kRows[] = {
     {{"ACAM"},
      {kNA,
-      "An internal error was detected in DFHECBAM, a module of the CICS event capture support, while it was processing a request for the task. The error lies in CICS, not in the application.",
-      "The task is abnormally terminated with a CICS transaction dump, and DFHECBAM writes an exception trace entry for the error.",
+      "An internal error occurred in DFHECBAM, the program of the CBAM transaction, which an operator uses to browse the business transaction services (BTS) objects of the region, such as process types, processes, activities and containers.",
+      "The CBAM task is abnormally terminated with a CICS transaction dump, and an exception trace entry is written for the error.",
       kVendorReferral}},
     {{"ACCA"}, kCompilerGroup},
     {{"ACCB"}, kCompilerGroup},
