@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "catalog/cics/cics_actl_twins.h"
 #include "catalog/cics/cics_shared.h"
 #include "catalog/cics/cics_stock.h"
 #include "catalog/cics/cics_tables.h"
@@ -548,7 +549,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       kAcsgDescription,
       kTaskAbendedWithCicsDump,
-      "Find the console message issued by the domain that detected the original error, and follow the guidance given for that message."}},
+      kActlResponse}},
     {{"ACUA"},
      {kNA,
       "Terminal control, the part of CICS that handles the communication of tasks with terminals and sessions, found an internal logic error while processing a request for this task and issued abend ACUA.",

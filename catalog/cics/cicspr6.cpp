@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "catalog/cics/cics_actl_twins.h"
 #include "catalog/cics/cics_shared.h"
 #include "catalog/cics/cics_stock.h"
 #include "catalog/cics/cics_tables.h"
@@ -251,7 +252,7 @@ constexpr TextRow kRows[] = {
      {kNA,
       kAcsgDescription,
       kTaskAbendedWithCicsDump,
-      kSeeDomainMessageProduced}},
+      kActlResponse}},
     {{"AICK"},
      {kNA,
       "Interval control could not process a START request because the resource security check, made through the security domain's DFHXSRC to see whether the user may start the named transaction, ended with an unexpected error response.",

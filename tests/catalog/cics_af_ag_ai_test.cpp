@@ -6,8 +6,10 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "catalog/cics/cics_actl_twins.h"
 #include "catalog/cics/cics_shared.h"
 #include "catalog/cics/cics_stock.h"
 #include "catalog/cics/cics_tables.h"
@@ -169,7 +171,23 @@ TEST(CicsAfAgAi, RowsSharedWithOtherCataloguesPointAtTheSameTexts) {
   const CodeEntry& aicj = row("AICJ");
   EXPECT_TRUE(sameObject(aicj.description, kAcsgDescription));
   EXPECT_TRUE(sameObject(aicj.action, kTaskAbendedWithCicsDump));
-  EXPECT_TRUE(sameObject(aicj.response, kSeeDomainMessageProduced));
+  EXPECT_TRUE(sameObject(aicj.response, kActlResponse));
+
+  // AICH and AICJ are twins of rows in other describers: every pane of each twin is the very text
+  // of the row here, not an equal copy that could drift.
+  const std::pair<std::string_view, const CodeEntry*> twins[] = {
+      {"AICH", findByText(cicspr5Table(), "AETF")},
+      {"AICH", findByText(cicspr5Table(), "AETH")},
+      {"AICJ", findByText(cicspr3Table(), "ACTL")},
+      {"AICJ", findByText(cicspr5Table(), "AETG")},
+      {"AICJ", findByText(cicspr5Table(), "AETI")}};
+  for (const auto& [key, twin] : twins) {
+    ASSERT_NE(twin, nullptr) << key;
+    const CodeEntry& mine = row(key);
+    for (Pane pane : kAllPanes) {
+      EXPECT_TRUE(sameObject(paneOf(mine, pane), paneOf(*twin, pane))) << key << " pane " << pane;
+    }
+  }
 
   const CodeEntry& typed = row("AICA");
   const CodeEntry* picked = findByText(inlineEntries(), "AICA");
