@@ -332,7 +332,7 @@ constexpr TextRow kRows[] = {
     {{"AEMA"},
      {kNA,
       "The event manager (EM) domain, which keeps the events of CICS business transaction services, found an error in its own processing of a request for the task.",
-      "The task is abnormally terminated with a CICS transaction dump, and the event manager domain writes an exception trace entry for the error.",
+      "The task is abnormally terminated with a CICS transaction dump, and the event manager request that failed is not completed.",
       "Use the exception trace entry and the transaction dump to identify the request that failed, and report the problem to your support organization with them."}},
     {{"AEMB"},
      {kNA,

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <map>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -274,6 +275,21 @@ TEST(CicsAaAjAk, AjAkSharedTextsAreExactlyTheIntendedGroups) {
   }
   EXPECT_EQ(endingWithReferral(rows),
             (std::set<std::string>{"AJAA/R", "AJAB/R", "AJAC/R", "AJAE/R", "AJAF/R", "AKC9/R"}));
+}
+
+// A code whose dump is suppressed must not be described as ending with one: AKCC, the purge
+// threshold of a transaction class, once promised a transaction dump that CICS never takes.
+TEST(CicsAaAjAk, NoSystemActionBothSuppressesAndPromisesADump) {
+  const std::span<const TextRow> tables[] = {cicspr5Table(), cicspr6Table(), cicspr7Table(),
+                                             cicspr8Table()};
+  for (std::span<const TextRow> rows : tables) {
+    for (const TextRow& row : rows) {
+      const std::string_view action = row.entry.action;
+      if (action.find("suppressed") == std::string_view::npos) continue;
+      EXPECT_EQ(action.find("terminated with a"), std::string_view::npos) << row.keys[0];
+    }
+  }
+  EXPECT_NE(entryOf(cicspr7Table(), "AKCC").action.find("suppressed"), std::string_view::npos);
 }
 
 // A typed AKCS or AKCT shows the opening of the text that a pick of the code shows whole.
