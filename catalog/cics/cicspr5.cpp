@@ -1,8 +1,8 @@
-// The abend codes whose second letter is E: the language interface for C/370 and Language
-// Environment programs (AEC), the execution diagnostic facility (AED), the event manager and
-// related domains (AEM, AET), and above all the EXEC interface, which abends a task for every
-// exceptional condition of a command that the program neither tests nor handles (AEI, AEX, AEY,
-// AEZ).
+// The abend codes whose second letter is E: the command interpreter, master terminal and RDO
+// transactions and the language interface for C/370 and Language Environment programs (AEC), the
+// execution diagnostic facility (AED), the event manager (AEM), the resource manager interface
+// (AET), and above all the EXEC interface, which abends a task for every exceptional condition of
+// a command that the program neither tests nor handles (AEI, AEX, AEY, AEZ).
 #include <span>
 #include <string_view>
 
