@@ -298,6 +298,57 @@ TEST(ImsAbendFirstStretchTexts, TrailingBlanksBeginWithCode0075) {
   EXPECT_EQ(codesPointingAt(kAction, kImsTerminates).count("0404"), 1u);
 }
 
+// A code whose cause is documented through the DFS message that accompanies it names that
+// message, so the explanation cannot quietly fall back to a generic one.
+TEST(ImsAbendFirstStretchTexts, DocumentedCausesNameTheirMessage) {
+  struct Documented {
+    const char* code;
+    const char* message;
+  };
+  const Documented documented[] = {
+      {"0005", "DFS0738X"}, {"0008", "DFS0610W"}, {"0015", "DFS0671W"}, {"0016", "DFS1990I"},
+      {"0023", "DFS0404W"}, {"0037", "DFS037I"},  {"0039", "DFS039I"},  {"0041", "DFS041I"},
+      {"0044", "DFS044I"},  {"0045", "DFS045I"},  {"0047", "DFS049I"},  {"0071", "DFS0887A"},
+      {"0083", "DFS1920I"}, {"0088", "DFS0088I"}, {"0113", "DFS0613I"}, {"0119", "DFS555I"},
+      {"0128", "DFS555I"},  {"0129", "DFS555I"},  {"0150", "DFS0404W"}, {"0311", "DFS3075I"},
+      {"0404", "DFS0404W"}, {"0437", "DFS2854A"}, {"0484", "DFS049I"},  {"0598", "DFS3889A"},
+      {"0622", "DFS0622I"}, {"0623", "DFS623I"},  {"0643", "DFS643I"},
+  };
+  for (const Documented& d : documented) {
+    EXPECT_NE(rowOf(d.code).entry.description.find(d.message), std::string_view::npos)
+        << d.code << " should name " << d.message;
+  }
+  // The two protect-key checks are opposites; a swap of their texts would still read well.
+  EXPECT_NE(rowOf("0622").entry.description.find("0 to 7"), std::string_view::npos);
+  EXPECT_NE(rowOf("0623").entry.description.find("8 to 15"), std::string_view::npos);
+  // 0002 is what the dependent regions receive, not the control region's own end.
+  EXPECT_NE(rowOf("0002").entry.description.find("dependent region"), std::string_view::npos);
+}
+
+// An explanation that sends the reader to another abend ("... ends with abend 0150") names a
+// code that the IMS abend code list offers, so the reader can look it up.
+TEST(ImsAbendFirstStretchTexts, AbendsReferredToAreListedCodes) {
+  const auto list = abendCodeList();
+  const std::set<std::string_view> listed(list.begin(), list.end());
+  std::size_t references = 0;
+  for (const TextRow* row : allRows()) {
+    for (Pane p : kTextPanes) {
+      const std::string_view text = paneOf(*row, p);
+      for (std::size_t at = text.find("abend "); at != std::string_view::npos;
+           at = text.find("abend ", at + 1)) {
+        const std::string_view code = text.substr(at + 6, 4);
+        if (code.size() == 4 && std::all_of(code.begin(), code.end(), [](char c) {
+              return std::isdigit(static_cast<unsigned char>(c)) != 0;
+            })) {
+          ++references;
+          EXPECT_EQ(listed.count(code), 1u) << row->keys[0] << " refers to abend " << code;
+        }
+      }
+    }
+  }
+  EXPECT_GT(references, 5u);
+}
+
 TEST(ImsAbendFirstStretchTexts, QuotedRowsAndNoFiller) {
   const TextRow& ac6 = rowOf("AC6");
   EXPECT_EQ(ac6.entry.description,
