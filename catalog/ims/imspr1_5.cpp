@@ -62,8 +62,8 @@ constexpr std::string_view kTaskEndsWithIms =
     "The task ends abnormally as part of IMS termination. ";
 constexpr std::string_view kRegionEndsBeforeProgram =
     "The region terminates abnormally before the program runs. ";
-constexpr std::string_view kBmpNotRun =
-    "The BMP region terminates abnormally without running the program. ";
+constexpr std::string_view kProgramNotRun =
+    "The region terminates abnormally and its application program is not run. ";
 
 // The row of "0257" shows this one text as its explanation and again as its system action.
 constexpr std::string_view kPsbStoppedAfterAbend =
@@ -93,7 +93,7 @@ constexpr TextRow kRows1[] = {
       "Keep the dump, the IMS log data sets and the job log, and report the problem to IBM Software Support.  Restart IMS once the cause is understood."}},
     {{"0008"},
      {kAbendNA,
-      "The storage specified for the region is too small for the table that holds PROCLIB member data, so IMS cannot get the information it needs for initialization. Module DFSXRPS0 received a nonzero return code from IMODULE GETMAIN; message DFS0610W (GETMAIN FAILED FOR TABLE = DFSXRPST or PROCLIB) is issued before the abend and names the table. The operator and the programmer increase the region size and start IMS again.",
+      "The storage specified for the region is too small for the table that holds PROCLIB member data, so IMS cannot get the information it needs for initialization. Module DFSXRPS0 received a nonzero return code from IMODULE GETMAIN; message DFS0610W (GETMAIN FAILED FOR TABLE = DFSXRPST or PROCLIB) is issued before the abend and names the table. A larger region size, given before IMS is started again, removes the condition.",
       kImsTerminates,
       kImsTerminates}},
     {{"0009"},
@@ -273,7 +273,7 @@ constexpr TextRow kRows1[] = {
       "Correct the error described by the messages that come before the abend and restart IMS; keep the dump for IBM Software Support if the cause is not clear."}},
     {{"0047"},
      {kAbendNA,
-      "A batch (DLI or DBB), BMP or IFP region could not obtain the database authorization its PSB needs. Message DFS047A gives the reason code of the refused authorization (for example after an IRLM verify failure, DFS3340I). The abend also follows DFS049I when IMS could not get storage for the database authorization request list, because the PSB has too many database PCBs or REGION is too small; an MPP's PSB is stopped instead.",
+      "A batch (DLI or DBB), BMP or IFP region could not obtain the database authorization its PSB needs. Message DFS047A gives the reason code of the refused authorization (for example after an IRLM verify failure, DFS3340I). The abend also follows DFS049I when IMS could not get storage for the database authorization request list, because the PSB has too many database PCBs or REGION is too small; for an MPP the PSB is stopped and the message requeued instead.",
       "The region terminates abnormally; after DFS049I the PSB named in the message is also stopped. ",
       "Correct the authorization problem shown by the DFS047A reason code (database status in RECON, share level, other subsystems). After DFS049I, raise the REGION size or reduce the database PCBs in the PSB and rerun ACBGEN."}},
     {{"0048"},
@@ -473,9 +473,9 @@ constexpr TextRow kRows2[] = {
       "Keep the dump and the IMS log, which shows the message involved, and report the problem to IBM Software Support. "}},
     {{"0119"},
      {kAbendNA,
-      "Sync-point processing for a transaction that came from an APPC device or an OTMA client could not be completed. Message DFS555I shows REASON=00000008 -> the sync-point exchange with the partner timed out, or REASON=00000012 -> the APPC device or OTMA client explicitly told IMS to abort sync-point processing. ",
+      "Sync-point processing for a transaction from an APPC device or an OTMA client could not be completed. Message DFS555I shows REASON=00000008 -> the exchange with the partner timed out, or REASON=00000012 -> the APPC device or OTMA client told IMS to abort sync-point processing. For an OTMA send-then-commit (CM1) message, DFS0809E reports that the region waited too long for the client's ACK or NAK; an MPP then gets this abend, an IFP only as a shared-queues back end. ",
       kImsTerminatesBlank,
-      "Find out from the APPC partner program or the OTMA client why it did not answer in time or asked for the abort, correct it, and enter the transaction again. "}},
+      "Find out from the APPC partner program or the OTMA client application why the required response (ACK or NAK) was not sent in time, or why it asked for the abort; correct it and enter the transaction again. "}},
     {{"0120"},
      {kAbendNA,
       "A part of IMS that the control region cannot run without, but that runs in a task or address space of its own, ended abnormally, and the control region ends with it. ",
@@ -923,7 +923,7 @@ constexpr TextRow kRows3[] = {
 constexpr TextRow kRows4[] = {
     {{"0302"},
      {kAbendNA,
-      "IMS ended the control region with this code after an earlier failure had already made termination necessary; the code itself adds no new error. ",
+      "An IMS database utility found an error for which its control statements ask it to end abnormally: with an ABEND control statement the utility ends with abend 0302 instead of reporting the error and continuing. The error itself is given by the utility message issued first; messages such as DFS304A (DBD name not specified), DFS306A (ddname not in the DBD) and DFS307A (no ddname specified for the database) refer to this abend. ",
       kImsTerminatesWithDump,
       kNoneBlank}},
     {{"0303"},
@@ -948,14 +948,14 @@ constexpr TextRow kRows4[] = {
       "Increase the REGION size of the control region or reduce the upper limits of the IMS pools, and restart IMS. "}},
     {{"0310"},
      {kAbendNA,
-      "An error occurred while IMS was handling a request to its storage manager, and the storage manager could not return to its caller. ",
+      "Step 2 of the Partial Database Reorganization utility could not go on: message DFS3039A (INSUFFICIENT REGION SIZE) reports too little storage to build its control blocks, and DFS3044A reports that the RBA in the primary index differs from the RBA of the unloaded segment. The step ends with this abend. ",
       kImsTerminatesBlank,
-      "Keep the dump and report the problem to IBM Software Support, and restart IMS. "}},
+      "After DFS3039A, increase the region size and rerun step 2. After DFS3044A, use IMS backout to undo the changes step 2 made before rerunning it. "}},
     {{"0311"},
      {kAbendNA,
-      "A DL/I call returned a status code that is not valid for that call, so the program that issued it cannot continue. Message DFS3075I (INVALID STATUS CODE FROM DL/I function CALL-STATUS = status code) gives the call function and the status code, and processing then ends with this abend. ",
+      "A DL/I call made by the Partial Database Reorganization utility returned a status code that the utility cannot accept, or the utility found the DBD unusable. Message DFS3075I (INVALID STATUS CODE FROM DL/I function CALL-STATUS = status code) gives the call and the status code; DFS3072I (NO KEY IS DEFINED IN THE DBD FOR THE ROOT SEGMENT OF THIS DATABASE) reports an invalid DBD. Processing then ends with this abend. ",
       kImsTerminatesBlank,
-      "Make sure that the IMS system and all the control statements of the job are valid, and resubmit the job. "}},
+      "Make sure that the IMS system, the DBD and all the control statements of the job are valid, and resubmit the job. "}},
     {{"0315"},
      {kAbendNA,
       "IMS detected a serious error in the management of its internal storage and keeps the state of the control region in a dump for analysis. ",
@@ -1183,19 +1183,19 @@ constexpr TextRow kRows4[] = {
       "Correct the parameter on the EXEC statement, following the parameter format of the Log Transaction Analysis utility, and resubmit the job. "}},
     {{"0427"},
      {kAbendNA,
-      "The application program was ended by IMS in response to an operator command that cancels the program in its region; the abend records the cancellation and is not an error. ",
+      "A logical error occurred while DL/I processed a VSAM database. Message DFS0427I (LOGICAL ERROR ON ddname, ERROR CODE Vxx or Iyy), from the buffer handler DFSDVSM0, gives Vxx -> an unexpected VSAM logical error code from the RPL feedback field, or Iyy -> an unexpected condition in DFSDVSM0 (04 -> invalid local vector index, 08 -> unexpected VSAM return code, both while testing buffer validity through the coupling facility). The program ends with pseudoabend 0427 and IMS continues; with DUMP=YES on the DL/I buffer options statement it is a standard abend and the control region ends too. ",
       kProgramTerminatesBlank,
       kNoneBlank}},
     {{"0428"},
      {kAbendNA,
       "The BMP could not be scheduled because the program or the PSB it names is not defined to the online IMS system, or cannot be used by a BMP. ",
-      kBmpNotRun,
+      kProgramNotRun,
       "Check the program and PSB names in the region's JCL against the IMS definitions, add or correct the definition, and resubmit the job. "}},
     {{"0430"},
      {kAbendNA,
-      "The BMP could not be started because the control region it names was not ready to schedule batch message programs. ",
-      kBmpNotRun,
-      "Start the IMS control region, or wait until it has completed its restart, and resubmit the job. "}},
+      "In a batch region (DBB or DLI) whose PSB uses a VSAM database, module DFSDVBI0 could not read the buffer pool parameter data set DFSVSAMP: message DFS0436I (I/O ERROR ON CONTROL CARD DATASET) precedes the abend. Other region types continue without a DL/I VSAM buffer pool. ",
+      kProgramNotRun,
+      "Correct the DFSVSAMP DD statement and the data set it names, and resubmit the job. "}},
     {{"0432"},
      {kAbendNA,
       "The PSB named for the BMP could not be found in the online ACB library, so IMS could not build the control blocks the BMP needs. ",

@@ -312,7 +312,9 @@ TEST(ImsAbendFirstStretchTexts, DocumentedCausesNameTheirMessage) {
       {"0083", "DFS1920I"}, {"0088", "DFS0088I"}, {"0113", "DFS0613I"}, {"0119", "DFS555I"},
       {"0128", "DFS555I"},  {"0129", "DFS555I"},  {"0150", "DFS0404W"}, {"0311", "DFS3075I"},
       {"0404", "DFS0404W"}, {"0437", "DFS2854A"}, {"0484", "DFS049I"},  {"0598", "DFS3889A"},
-      {"0622", "DFS0622I"}, {"0623", "DFS623I"},  {"0643", "DFS643I"},
+      {"0622", "DFS0622I"}, {"0623", "DFS623I"},  {"0643", "DFS643I"},  {"0302", "DFS304A"},
+      {"0310", "DFS3039A"}, {"0415", "DFS0408I"}, {"0427", "DFS0427I"}, {"0430", "DFS0436I"},
+      {"0451", "DFS0451I"}, {"0119", "DFS0809E"},
   };
   for (const Documented& d : documented) {
     EXPECT_NE(rowOf(d.code).entry.description.find(d.message), std::string_view::npos)
