@@ -314,7 +314,9 @@ TEST(ImsAbendFirstStretchTexts, DocumentedCausesNameTheirMessage) {
       {"0404", "DFS0404W"}, {"0437", "DFS2854A"}, {"0484", "DFS049I"},  {"0598", "DFS3889A"},
       {"0622", "DFS0622I"}, {"0623", "DFS623I"},  {"0643", "DFS643I"},  {"0302", "DFS304A"},
       {"0310", "DFS3039A"}, {"0415", "DFS0408I"}, {"0427", "DFS0427I"}, {"0430", "DFS0436I"},
-      {"0451", "DFS0451I"}, {"0119", "DFS0809E"},
+      {"0451", "DFS0451I"}, {"0119", "DFS0809E"}, {"0016", "DFS1991I"}, {"0039", "DFS3389I"},
+      {"0071", "DFS3305E"}, {"0201", "DFS3775A"}, {"0302", "DFS329A"},  {"0311", "DFS3072I"},
+      {"0430", "DFS0431I"},
   };
   for (const Documented& d : documented) {
     EXPECT_NE(rowOf(d.code).entry.description.find(d.message), std::string_view::npos)
@@ -325,6 +327,12 @@ TEST(ImsAbendFirstStretchTexts, DocumentedCausesNameTheirMessage) {
   EXPECT_NE(rowOf("0623").entry.description.find("8 to 15"), std::string_view::npos);
   // 0002 is what the dependent regions receive, not the control region's own end.
   EXPECT_NE(rowOf("0002").entry.description.find("dependent region"), std::string_view::npos);
+  // A DFS message that merely shares an abend's number is no evidence that it leads to it: the
+  // region controller codes without a page of their own must not claim such a message.
+  for (const char* code : {"0632", "0634", "0640", "0642", "0644", "0648", "0650"}) {
+    const std::string sameNumber = std::string("DFS") + (code + 1);
+    EXPECT_EQ(rowOf(code).entry.description.find(sameNumber), std::string_view::npos) << code;
+  }
 }
 
 // An explanation that sends the reader to another abend ("... ends with abend 0150") names a
