@@ -311,7 +311,7 @@ constexpr TextRow kRows2[] = {
       "Correct the problem that the messages before the abend report, then restart IMS; keep the dump and the log for IBM Software Support if none explains it."}},
     {{"0071"},
      {kAbendNA,
-      "IMS initialization could not use a definition it needs. DFS0887A: the DFSMDA member of the active ACBLIB did not load, 0001 -> invalid member; 0002/0003 -> read error from STEPLIB/IMSDALIB; 0004 -> IMODULE GETMAIN failed; 0005/0006 -> load error from IMSDALIB/STEPLIB; 0007 -> not found, or IMSDALIB OPEN timed out. DFS3305E: external subsystem PROCLIB member in error; DFS3505E: DFSDF parameter missing.",
+      "IMS initialization could not use a definition it needs. DFS0887A: the DFSMDA member of the active ACBLIB did not load, 0001 -> invalid member; 0002/0003 -> read error from STEPLIB/IMSDALIB; 0004 -> IMODULE GETMAIN failed; 0005/0006 -> load error from IMSDALIB/STEPLIB; 0007 -> not found, or IMSDALIB OPEN timed out. DFS3305E: external subsystem PROCLIB member in error; DFS3505E: a DFSDF parameter that another one requires is missing.",
       kImsTerminatedPast,
       kEmergencyRestart}},
     {{"0072"},
