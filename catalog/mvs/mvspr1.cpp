@@ -15,249 +15,597 @@ constexpr std::string_view kRespIsamDcbAgreement =
 
 constexpr TextRow kRows[] = {
     {{"S001", "001"},
-     {"An uncorrectable input/output error occurred while BSAM, QSAM, BPAM or BDAM processed a data set, and no SYNAD routine took it or EROPT=ABE asked for an abnormal end. The code also follows a block whose length differs from what the DCB describes (RECFM, LRECL or BLKSIZE disagree with the data set label) and a GET or READ issued again after end of file. Message IEC020I names the DD statement, the device and the cause. ",
+     {"An uncorrectable input/output error occurred while BSAM, QSAM, BPAM or BDAM processed a "
+      "data set, and no SYNAD routine took it or EROPT=ABE asked for an abnormal end. The code "
+      "also follows a block whose length differs from what the DCB describes (RECFM, LRECL or "
+      "BLKSIZE disagree with the data set label) and a GET or READ issued again after end of "
+      "file. Message IEC020I names the DD statement, the device and the cause. ",
       kNA, kNA,
-      "Look up message IEC020I and its reason code. Make the record format, record length and block size in the DCB and the DD statement agree with the data set as it was written, and supply an EODAD routine if the program read past end of file. For a hardware error, have the operator move the volume to another unit. Run the job again."}},
+      "Look up message IEC020I and its reason code. Make the record format, record length and "
+      "block size in the DCB and the DD statement agree with the data set as it was written, and "
+      "supply an EODAD routine if the program read past end of file. For a hardware error, have "
+      "the operator move the volume to another unit. Run the job again."}},
     {{"S002", "002"},
-     {"While QSAM, BSAM or BPAM built, read or wrote a record, the access method found a record or block not valid for the data set: a logical record longer than LRECL, a block larger than BLKSIZE, a record or block descriptor word (RDW, BDW) with an impossible length, or spanned-record segments out of order. Message IEC036I gives the reason code. ",
+     {"While QSAM, BSAM or BPAM built, read or wrote a record, the access method found a record "
+      "or block not valid for the data set: a logical record longer than LRECL, a block larger "
+      "than BLKSIZE, a record or block descriptor word (RDW, BDW) with an impossible length, or "
+      "spanned-record segments out of order. Message IEC036I gives the reason code. ",
       kNA,
-      "The system issues message IEC036I, which carries the reason code, and abnormally ends the task.",
-      "Use the reason code in message IEC036I to find which length was wrong. Make LRECL and BLKSIZE agree with the record format (a variable-length block holds its records plus 4-byte descriptor words), and correct the program if it builds descriptor words itself or moves more data than the record length allows. Run the job again."}},
+      "The system issues message IEC036I, which carries the reason code, and abnormally ends the "
+      "task.",
+      "Use the reason code in message IEC036I to find which length was wrong. Make LRECL and "
+      "BLKSIZE agree with the record format (a variable-length block holds its records plus "
+      "4-byte descriptor words), and correct the program if it builds descriptor words itself or "
+      "moves more data than the record length allows. Run the job again."}},
     {{"S003", "003"},
-     {"An input/output sequence error occurred while BSAM or QSAM processed associated data sets, the separate read, punch and print data sets of one card device: the program asked for one function when the device expected another. ", "01 -> A READ sequence error: a GET or READ for the read data set came before the previous card had been punched or printed as the association requires. 02 -> A punch sequence error: a PUT or WRITE for the punch data set came out of turn, for example twice for one card or before the card was read. 03 -> A print sequence error: a PUT or WRITE for the print data set came out of turn, for example before the card was punched or after the next card was read. ",
-      "The system abnormally ends the task; the reason code shows which of the associated data sets was out of sequence.",
-      "Rearrange the program's requests so that for each card the read, punch and print operations come in the order the associated data sets require, one of each per card. Run the job again."}},
+     {"An input/output sequence error occurred while BSAM or QSAM processed associated data sets, "
+      "the separate read, punch and print data sets of one card device: the program asked for one "
+      "function when the device expected another. ",
+      "01 -> A READ sequence error: a GET or READ for the read data set came before the previous "
+      "card had been punched or printed as the association requires. 02 -> A punch sequence "
+      "error: a PUT or WRITE for the punch data set came out of turn, for example twice for one "
+      "card or before the card was read. 03 -> A print sequence error: a PUT or WRITE for the "
+      "print data set came out of turn, for example before the card was punched or after the next "
+      "card was read. ",
+      "The system abnormally ends the task; the reason code shows which of the associated data "
+      "sets was out of sequence.",
+      "Rearrange the program's requests so that for each card the read, punch and print "
+      "operations come in the order the associated data sets require, one of each per card. Run "
+      "the job again."}},
     {{"S004", "004"},
-     {"An error occurred while OPEN processed a DCB: its parameters conflict with one another or with the device, or ask for features the device lacks. Unit-record devices with special features, such as card readers and punches with associated data sets or optical mark read, are typical. ",
-      "01 -> Conflicting or unsupported DCB parameters, such as a FUNC, MODE or record format value that the device or access method does not allow in that combination. 02 -> A DCB to be associated with another data set on the same device did not match it: the FUNC values of the associated data sets disagree, or one of them was not opened. 03 -> Optical mark read or read column eliminate was requested where the device or record format cannot support it. ",
-      "The system abnormally ends the task before the data set is opened; the reason code is in register 15.",
-      "Check the DCB macro and the DCB parameters of the DD statement against the device's features: remove or correct the conflicting values, and give the DCBs of associated data sets matching FUNC values and open them together. Run the job again."}},
+     {"An error occurred while OPEN processed a DCB: its parameters conflict with one another or "
+      "with the device, or ask for features the device lacks. Unit-record devices with special "
+      "features, such as card readers and punches with associated data sets or optical mark read, "
+      "are typical. ",
+      "01 -> Conflicting or unsupported DCB parameters, such as a FUNC, MODE or record format "
+      "value that the device or access method does not allow in that combination. 02 -> A DCB to "
+      "be associated with another data set on the same device did not match it: the FUNC values "
+      "of the associated data sets disagree, or one of them was not opened. 03 -> Optical mark "
+      "read or read column eliminate was requested where the device or record format cannot "
+      "support it. ",
+      "The system abnormally ends the task before the data set is opened; the reason code is in "
+      "register 15.",
+      "Check the DCB macro and the DCB parameters of the DD statement against the device's "
+      "features: remove or correct the conflicting values, and give the DCBs of associated data "
+      "sets matching FUNC values and open them together. Run the job again."}},
     {{"S005", "005"},
-     {"A BSAM, BPAM or BDAM READ or WRITE macro passed a data event control block (DECB) the access method could not use: its address was not valid, an earlier request still using it had not been checked, or its type code, DCB address, area address or length was wrong. ",
+     {"A BSAM, BPAM or BDAM READ or WRITE macro passed a data event control block (DECB) the "
+      "access method could not use: its address was not valid, an earlier request still using it "
+      "had not been checked, or its type code, DCB address, area address or length was wrong. ",
       kNA, "The system abnormally ends the task that issued the READ or WRITE macro.",
-      "Give each outstanding request its own DECB, issue CHECK for a request before its DECB is reused, and make sure the program does not overlay its DECBs. If the program fills in DECBs with the execute form of the macro, correct the fields it sets. Run the job again."}},
+      "Give each outstanding request its own DECB, issue CHECK for a request before its DECB is "
+      "reused, and make sure the program does not overlay its DECBs. If the program fills in "
+      "DECBs with the execute form of the macro, correct the fields it sets. Run the job again."}},
     {{"S008", "008"},
-     {"An error occurred while a SYNAD (error analysis) routine ran for a BSAM, BPAM, QSAM or BDAM data set: it issued SYNADAF or an input/output request with registers that did not identify the failing DCB and DECB, or it used the same DCB again before returning to the access method. ", kNA, kNA, "Correct the SYNAD routine: pass SYNADAF the registers the access method supplied on entry, do not issue further READ, WRITE or CHECK macros for the failing DCB inside the routine, and return through the address in register 14. Run the job again."}},
+     {"An error occurred while a SYNAD (error analysis) routine ran for a BSAM, BPAM, QSAM or "
+      "BDAM data set: it issued SYNADAF or an input/output request with registers that did not "
+      "identify the failing DCB and DECB, or it used the same DCB again before returning to the "
+      "access method. ",
+      kNA, kNA,
+      "Correct the SYNAD routine: pass SYNADAF the registers the access method supplied on entry, "
+      "do not issue further READ, WRITE or CHECK macros for the failing DCB inside the routine, "
+      "and return through the address in register 14. Run the job again."}},
     {{"S00A", "00A"},
-     {"An error occurred during processing of a register-form GETMAIN or FREEMAIN macro (SVC 10): the system could not satisfy the request as coded, for example because the subpool number, length or address passed in registers 0 and 1 was not valid for the caller. ",
+     {"An error occurred during processing of a register-form GETMAIN or FREEMAIN macro (SVC 10): "
+      "the system could not satisfy the request as coded, for example because the subpool number, "
+      "length or address passed in registers 0 and 1 was not valid for the caller. ",
       kNA,
-      "The system abnormally ends the task that issued the register-form GETMAIN or FREEMAIN macro.",
+      "The system abnormally ends the task that issued the register-form GETMAIN or FREEMAIN "
+      "macro.",
       kNA}},
     {{"S00B", "00B"},
-     {"An error occurred during processing of a TIME macro (SVC 11): the request asked for the time or date in a form the system does not provide, or the address of the parameter list or of an output area given with the macro was not valid. ",
+     {"An error occurred during processing of a TIME macro (SVC 11): the request asked for the "
+      "time or date in a form the system does not provide, or the address of the parameter list "
+      "or of an output area given with the macro was not valid. ",
       kNA, kActEndsIssuerWithDump,
-      "Check the TIME macro's operands and the storage they point to, correct the program, and run the job again."}},
+      "Check the TIME macro's operands and the storage they point to, correct the program, and "
+      "run the job again."}},
     {{"S00C", "00C"},
-     {"An error occurred during processing of a SYNCH macro (SVC 12), which passes control to a routine in problem state and returns when it ends: the entry address was not valid, or the state or key requested for the routine could not be set for this caller. ",
+     {"An error occurred during processing of a SYNCH macro (SVC 12), which passes control to a "
+      "routine in problem state and returns when it ends: the entry address was not valid, or the "
+      "state or key requested for the routine could not be set for this caller. ",
       kNA, kNA, kNA}},
     {{"S00D", "00D"},
-     {"An error occurred while the system processed an ABEND macro (SVC 13): the abnormal-end processing itself failed, for example because the completion code or the options given with the macro could not be honoured, or an error occurred while the task's resources were being cleaned up. ",
-      kNA, "The system abnormally ends the task with this completion code in place of the one the program asked for.", "Look at the completion code that the program originally tried to issue and at the earlier messages in the job log, and correct the ABEND macro or the error that led to it. If the problem persists, give the dump and the logrec record to the system programmer."}},
-    {{"S00F", "00F"},
-     {"An error occurred in the input/output error recovery interface (SVC 15, ERREXCP) while the system tried to retry or post a failed channel program: the request block or the input/output control blocks it refers to were not valid. ",
+     {"The system ended the task with completion code 00D. Despite its last two digits the code "
+      "does not report a failure of the ABEND macro (SVC 13): it is issued by the system "
+      "component that detected the error, and the reason code stored with the abend identifies "
+      "the condition for that component. ",
       kNA,
-      "The system abnormally ends the task that owned the failing input/output request and writes a logrec data set error record.",
+      "The task is ended with completion code 00D; the component that issued it records the "
+      "reason code, and a dump is produced as the component and the step's dump DD statements "
+      "request.",
+      "Take the reason code and the failing module from message IEA995I or the dump, and the "
+      "messages issued just before the abend, to identify the component that ended the task. "
+      "Correct the program if those messages point to a request it made; otherwise give the dump "
+      "and logrec record to the system programmer."}},
+    {{"S00F", "00F"},
+     {"An error occurred in the input/output error recovery interface (SVC 15, ERREXCP) while the "
+      "system tried to retry or post a failed channel program: the request block or the "
+      "input/output control blocks it refers to were not valid. ",
+      kNA,
+      "The system abnormally ends the task that owned the failing input/output request and writes "
+      "a logrec data set error record.",
       kNA}},
     {{"S012", "012"},
-     {"An error occurred during processing of a BLDL or FIND macro (SVC 18) for a partitioned data set: the DCB was not open for a partitioned data set, or the BLDL list (its entry count and entry length fields) or the member name address was not valid. ",
+     {"An error occurred during processing of a BLDL or FIND macro (SVC 18) for a partitioned "
+      "data set: the DCB was not open for a partitioned data set, or the BLDL list (its entry "
+      "count and entry length fields) or the member name address was not valid. ",
       kNA, "The system abnormally ends the task that issued the BLDL or FIND macro.",
-      "Open the DCB for the partitioned data set before BLDL or FIND is issued, and check that the list begins with correct entry count and entry length fields and lies in storage the program owns. Run the job again."}},
+      "Open the DCB for the partitioned data set before BLDL or FIND is issued, and check that "
+      "the list begins with correct entry count and entry length fields and lies in storage the "
+      "program owns. Run the job again."}},
     {{"S013", "013"},
-     {"An error occurred during processing of an OPEN macro: the DCB, the DD statement and the data set label describe the data set in ways that conflict, or the data set or member could not be found or used as requested. Message IEC141I identifies the DD statement and gives the reason code. ", "10 -> A dummy data set needs buffers, but no block size was given. 14 -> The DCB or the DD statement asked for a partitioned data set or member, but the data set is not partitioned. 18 -> The member named on the DD statement is not in the directory. 1C -> An I/O error occurred during the directory search. 20 -> For fixed blocked records BLKSIZE is not a multiple of LRECL. 34 -> The block size is zero or invalid for the record format and length. 40 -> The open option or access method does not suit the device or data set organisation. 60 -> For unblocked fixed records BLKSIZE is not equal to LRECL. 64 -> A dummy data set was opened with an access method other than BSAM or QSAM. 68 -> The block size is larger than the device or access method allows. A4, A8 -> A SYSIN or SYSOUT data set was opened with an option or record format that the subsystem does not support. ", kNA, "Find the reason code in message IEC141I and correct the cause: make BLKSIZE, LRECL and RECFM agree, correct the member or data set name, or use an access method or open option the data set supports. After a directory input/output error, restore or recreate the data set. Run the job again."}},
+     {"An error occurred during processing of an OPEN macro: the DCB, the DD statement and the "
+      "data set label describe the data set in ways that conflict, or the data set or member "
+      "could not be found or used as requested. Message IEC141I identifies the DD statement and "
+      "gives the reason code. ",
+      "10 -> A dummy data set needs buffers, but no block size was given. 14 -> The DCB or the DD "
+      "statement asked for a partitioned data set or member, but the data set is not partitioned. "
+      "18 -> The member named on the DD statement is not in the directory. 1C -> An I/O error "
+      "occurred during the directory search. 20 -> For fixed blocked records BLKSIZE is not a "
+      "multiple of LRECL. 34 -> The block size is zero or invalid for the record format and "
+      "length. 40 -> The open option or access method does not suit the device or data set "
+      "organisation. 60 -> For unblocked fixed records BLKSIZE is not equal to LRECL. 64 -> A "
+      "dummy data set was opened with an access method other than BSAM or QSAM. 68 -> The block "
+      "size is larger than the device or access method allows. A4, A8 -> A SYSIN or SYSOUT data "
+      "set was opened with an option or record format that the subsystem does not support. ",
+      kNA,
+      "Find the reason code in message IEC141I and correct the cause: make BLKSIZE, LRECL and "
+      "RECFM agree, correct the member or data set name, or use an access method or open option "
+      "the data set supports. After a directory input/output error, restore or recreate the data "
+      "set. Run the job again."}},
     {{"S014", "014"},
-     {"An error occurred during processing of a CLOSE macro: the DCB or its data extent block was not valid or had been overlaid, the DCB belonged to another task, or an input/output error occurred while the last block, a tape mark or trailer labels were written. Message IEC208I names the DD statement and gives the reason code. ",
-      kNA, kNA, "Look up the reason code of message IEC208I. Make sure the program closes each DCB once, in the task that opened it, and does not alter the DCB while it is open. If the message points to an input/output error, have the volume moved to another unit or the device checked. Run the job again."}},
+     {"An error occurred during processing of a CLOSE macro: the DCB or its data extent block was "
+      "not valid or had been overlaid, the DCB belonged to another task, or an input/output error "
+      "occurred while the last block, a tape mark or trailer labels were written. Message IEC208I "
+      "names the DD statement and gives the reason code. ",
+      kNA, kNA,
+      "Look up the reason code of message IEC208I. Make sure the program closes each DCB once, in "
+      "the task that opened it, and does not alter the DCB while it is open. If the message "
+      "points to an input/output error, have the volume moved to another unit or the device "
+      "checked. Run the job again."}},
     {{"S015", "015"},
-     {"An error occurred during processing of a STOW macro (SVC 21), which adds, replaces, renames or deletes a member entry in a partitioned data set's directory: the DCB was not open for output or update to such a data set, or the list or entry it pointed to was not valid. ",
+     {"An error occurred during processing of a STOW macro (SVC 21), which adds, replaces, "
+      "renames or deletes a member entry in a partitioned data set's directory: the DCB was not "
+      "open for output or update to such a data set, or the list or entry it pointed to was not "
+      "valid. ",
       kNA, kNA, kNA}},
     {{"S016", "016"},
-     {"An error occurred during processing of an OPEN TYPE=J macro (SVC 22), which opens a data set from a job file control block (JFCB) that the program read with RDJFCB and may have changed: the JFCB was not valid, or the program was not authorized to make the change it requested. ",
+     {"The system ended the task with completion code 016. The code is not an error of OPEN "
+      "TYPE=J (SVC 22), whose number its last two digits resemble; it is issued by the system "
+      "component that found the error, and the reason code kept with the abend tells which "
+      "condition was detected. ",
       kNA,
-      "The system abnormally ends the task that issued OPEN TYPE=J; the data set is not opened.",
-      "Check the changes the program makes to the JFCB between RDJFCB and OPEN TYPE=J, and confirm that the exit list of the DCB points to the JFCB area. Correct the program and run the job again."}},
+      "The task ends with completion code 016; the issuing component records the reason code and "
+      "the step's dump DD statements decide whether a dump is written.",
+      "Use the reason code and the module named in message IEA995I to identify the component that "
+      "issued the code, and the messages written before the abend for the request involved. "
+      "Correct the program if it made a wrong request; otherwise give the dump and logrec record "
+      "to the system programmer."}},
     {{"S017", "017"},
-     {"An error occurred during processing of a CLOSE TYPE=T macro (SVC 23), which temporarily closes a BSAM data set and repositions it: the DCB was not open, was not a BSAM DCB, or the device or organisation of the data set does not allow a temporary close. ",
+     {"An error occurred during processing of a CLOSE TYPE=T macro (SVC 23), which temporarily "
+      "closes a BSAM data set and repositions it: the DCB was not open, was not a BSAM DCB, or "
+      "the device or organisation of the data set does not allow a temporary close. ",
       kNA, "The system abnormally ends the task that issued CLOSE TYPE=T.", kNA}},
     {{"S019", "019"},
-     {"An error occurred during processing of a TRKBAL macro (SVC 25), which tells a program how much space remains on the current track of a direct access data set: the DCB was not open, or the track it referred to is not within the data set's extents. ",
-      "", "The system abnormally ends the task that issued the TRKBAL macro.",
-      "Open the DCB before issuing TRKBAL and make sure the track address refers to a track of the data set. Correct the program and run the job again."}},
+     {"A window service of data-in-virtual issued this code: an error was found while CSREVW "
+      "processed a request to view part of a data-in-virtual object through a window in the "
+      "program's storage, for example a window or offset that does not lie within the object and "
+      "the program's mapped area, so the request could not be honoured and the caller was ended. ",
+      "",
+      "The system abnormally ends the program that called the window service; the window is not "
+      "refreshed or viewed.",
+      "Check the CSREVW call: the object identifier returned when the object was accessed, the "
+      "window address and size, and the offset and span of the view, which must lie within the "
+      "object. Correct the program and run the job again."}},
     {{"S01A", "01A"},
-     {"An error occurred while catalog management (SVC 26) processed a CATALOG, LOCATE or INDEX request: the parameter list, the data set name or the work area passed with the request was not valid, or the catalog could not be read or updated. ",
+     {"An error occurred while catalog management (SVC 26) processed a CATALOG, LOCATE or INDEX "
+      "request: the parameter list, the data set name or the work area passed with the request "
+      "was not valid, or the catalog could not be read or updated. ",
       kNA,
-      "The system abnormally ends the task that requested the catalog function. Catalog messages issued before the abend may give the catalog name and a return code.",
-      "Check the catalog request's parameter list and work area. If earlier messages point to a damaged or unavailable catalog, ask the system programmer to examine it. Run the job again."}},
+      "The system abnormally ends the task that requested the catalog function. Catalog messages "
+      "issued before the abend may give the catalog name and a return code.",
+      "Check the catalog request's parameter list and work area. If earlier messages point to a "
+      "damaged or unavailable catalog, ask the system programmer to examine it. Run the job again."}},
     {{"S01B", "01B"},
-     {"An error occurred during processing of an OBTAIN macro (SVC 27), which reads a data set control block (DSCB) from the volume table of contents: the CAMLST parameter list, the data set name or the work area address was not valid, or the volume was not mounted. ",
+     {"An error occurred during processing of an OBTAIN macro (SVC 27), which reads a data set "
+      "control block (DSCB) from the volume table of contents: the CAMLST parameter list, the "
+      "data set name or the work area address was not valid, or the volume was not mounted. ",
       kNA, "The system abnormally ends the task that issued the OBTAIN macro.",
-      "Check the CAMLST SEARCH or SEEK list, the data set name, the volume serial and the 140-byte work area, correct the program, and run the job again."}},
-    {{"S01C", "01C"}, {"An error occurred in a data management service that works on a catalog or on a volume table of contents for the program: the control blocks or the parameter list passed to the service were not valid, or the volume the service needed was not available. ", kNA, "The system abnormally ends the task that requested the service; messages issued before the abend may name the data set or volume involved.", "Check the parameter list and the data set and volume names the program passes, and that the volume is mounted. Correct the program or the job control statements and run the job again."}},
+      "Check the CAMLST SEARCH or SEEK list, the data set name, the volume serial and the "
+      "140-byte work area, correct the program, and run the job again."}},
+    {{"S01C", "01C"},
+     {"An error occurred in a data management service that works on a catalog or on a volume "
+      "table of contents for the program: the control blocks or the parameter list passed to the "
+      "service were not valid, or the volume the service needed was not available. ",
+      kNA,
+      "The system abnormally ends the task that requested the service; messages issued before the "
+      "abend may name the data set or volume involved.",
+      "Check the parameter list and the data set and volume names the program passes, and that "
+      "the volume is mounted. Correct the program or the job control statements and run the job "
+      "again."}},
     {{"S01D", "01D"},
-     {"An error occurred during processing of a SCRATCH macro (SVC 29), which deletes a data set from one or more direct access volumes: the CAMLST parameter list or the volume list was not valid, or a volume of the list could not be mounted. ",
+     {"An error occurred during processing of a SCRATCH macro (SVC 29), which deletes a data set "
+      "from one or more direct access volumes: the CAMLST parameter list or the volume list was "
+      "not valid, or a volume of the list could not be mounted. ",
       kNA, "The system abnormally ends the task that issued the SCRATCH macro.",
-      "Check the CAMLST SCRATCH list and the volume list (the count, and the device type, serial and sequence number of each entry), correct the program, and run the job again."}},
+      "Check the CAMLST SCRATCH list and the volume list (the count, and the device type, serial "
+      "and sequence number of each entry), correct the program, and run the job again."}},
     {{"S01F", "01F"},
-     {"An error occurred during processing of an FEOV macro (SVC 31), which forces end of volume so that processing continues on the next volume: the DCB was not open or not for a sequential data set on tape or direct access, or an error occurred while labels were processed or the next volume was mounted. ",
+     {"An error occurred during processing of an FEOV macro (SVC 31), which forces end of volume "
+      "so that processing continues on the next volume: the DCB was not open or not for a "
+      "sequential data set on tape or direct access, or an error occurred while labels were "
+      "processed or the next volume was mounted. ",
       kNA, "The system abnormally ends the task that issued the FEOV macro.", kNA}},
     {{"S020", "020"},
-     {"An error occurred while the direct access device space management (DADSM) allocation routine (SVC 32) built a data set control block or assigned space on a volume: the parameters passed to it were not valid, or the volume table of contents could not be read or updated. ", kNA, "The system abnormally ends the task that requested the space allocation.", "Check the space request and the volume information in the job control statements. If earlier messages report a damaged volume table of contents, have the system programmer examine the volume. Run the job again."}},
+     {"An error occurred while the direct access device space management (DADSM) allocation "
+      "routine (SVC 32) built a data set control block or assigned space on a volume: the "
+      "parameters passed to it were not valid, or the volume table of contents could not be read "
+      "or updated. ",
+      kNA, "The system abnormally ends the task that requested the space allocation.",
+      "Check the space request and the volume information in the job control statements. If "
+      "earlier messages report a damaged volume table of contents, have the system programmer "
+      "examine the volume. Run the job again."}},
     {{"S021", "021"},
-     {"An error occurred during processing of an IOHALT macro (SVC 33), which stops input/output on a device: the unit control block address was not valid, or the caller was not authorized to halt input/output on the device. ",
+     {"An error occurred during processing of an IOHALT macro (SVC 33), which stops input/output "
+      "on a device: the unit control block address was not valid, or the caller was not "
+      "authorized to halt input/output on the device. ",
       kNA, "The system abnormally ends the task that issued the IOHALT macro.",
-      "Check that the program passes a valid unit control block address to IOHALT and runs with the authority the macro requires. Correct the program and run the job again."}},
+      "Check that the program passes a valid unit control block address to IOHALT and runs with "
+      "the authority the macro requires. Correct the program and run the job again."}},
     {{"S022", "022"},
-     {"An error occurred during processing of an MGCR macro (SVC 34), which passes a system command from a program to the command processor: the command buffer or its length was not valid, or the program was not authorized to issue the command. ",
+     {"An error occurred during processing of an MGCR macro (SVC 34), which passes a system "
+      "command from a program to the command processor: the command buffer or its length was not "
+      "valid, or the program was not authorized to issue the command. ",
       kNA,
-      "The system abnormally ends the task that issued the MGCR macro; the command is not processed.",
-      "Check the command buffer (its length field and text) and the program's authority to issue commands. Correct the program and run the job again."}},
+      "The system abnormally ends the task that issued the MGCR macro; the command is not "
+      "processed.",
+      "Check the command buffer (its length field and text) and the program's authority to issue "
+      "commands. Correct the program and run the job again."}},
     {{"S023", "023"},
-     {"An error occurred during processing of a WTO or WTOR macro (SVC 35): the message parameter list was not valid, for example a text length of zero or over the limit, incorrect routing or descriptor codes, or a reply area or ECB address in storage the program cannot use. ", kNA, "The system abnormally ends the task that issued the WTO or WTOR macro; the message is not written.", "Check the parameter list that the WTO or WTOR macro builds, especially when the program changes it at run time, and correct the length, routing and descriptor fields or the reply area. Run the job again."}},
+     {"An error occurred during processing of a WTO or WTOR macro (SVC 35): the message parameter "
+      "list was not valid, for example a text length of zero or over the limit, incorrect routing "
+      "or descriptor codes, or a reply area or ECB address in storage the program cannot use. ",
+      kNA,
+      "The system abnormally ends the task that issued the WTO or WTOR macro; the message is not "
+      "written.",
+      "Check the parameter list that the WTO or WTOR macro builds, especially when the program "
+      "changes it at run time, and correct the length, routing and descriptor fields or the reply "
+      "area. Run the job again."}},
     {{"S024", "024"},
-     {"An error occurred during processing of a WTL macro (SVC 36), which writes a message to the system log: the parameter list or the length of the message text was not valid. ",
+     {"An error occurred during processing of a WTL macro (SVC 36), which writes a message to the "
+      "system log: the parameter list or the length of the message text was not valid. ",
       kNA, kNA,
-      "Correct the WTL macro or the code that builds its parameter list, making sure the length field matches the message text, and run the job again."}},
+      "Correct the WTL macro or the code that builds its parameter list, making sure the length "
+      "field matches the message text, and run the job again."}},
     {{"S025", "025"},
-     {"An error occurred during processing of a SEGLD or SEGWT macro (SVC 37) in an overlay program: the segment named could not be loaded, for example because its entry in the segment table or entry table was not valid or the overlay module could not be read from the library. ",
+     {"An error occurred during processing of a SEGLD or SEGWT macro (SVC 37) in an overlay "
+      "program: the segment named could not be loaded, for example because its entry in the "
+      "segment table or entry table was not valid or the overlay module could not be read from "
+      "the library. ",
       kNA,
-      "The system abnormally ends the task of the overlay program; the requested segment is not loaded.",
-      "Check the overlay structure that the linkage editor built and the SEGLD or SEGWT macros that name the segments. Link edit the program again and run the job again."}},
+      "The system abnormally ends the task of the overlay program; the requested segment is not "
+      "loaded.",
+      "Check the overlay structure that the linkage editor built and the SEGLD or SEGWT macros "
+      "that name the segments. Link edit the program again and run the job again."}},
     {{"S026", "026"},
-     {"An error occurred in the TCAM message control program while it served an application program or a line group: a control block it depends on, such as a queue or line group DCB, was not valid, or an operation asked of a message handler could not be completed. ", kNA, "dditional messages explaining the error are issued to the console, and the system abnormally ends the task in which the error occurred.", "Use the additional messages to find the failing control block or message handler, correct the message control program or the application program, and start it again. If the messages point to a system error, contact the system programmer."}},
+     {"Cross-system extended services (XES), which lets authorized programs use coupling facility "
+      "structures, ended a connected user. XES does so when a request of the connector holds an "
+      "error it cannot return as a return code, or when an exit routine of the connector (event, "
+      "contention, notify, complete or list transition exit) fails and XES recovery gets control "
+      "before the exit's own recovery routine. The reason code kept with the abend identifies the "
+      "error. ",
+      kNA,
+      "dditional messages explaining the error are issued to the console, and the system "
+      "abnormally ends the task in which the error occurred.",
+      "Use the reason code and the IXL messages written before the abend to find the failing "
+      "request or exit routine. Give each exit routine its own recovery routine and correct it if "
+      "it failed; correct the parameters of the IXLCONN, IXLCACHE, IXLLIST or IXLLOCK request if "
+      "the reason code points to them. If the error is in the system, give the dump and logrec "
+      "records to the system programmer."}},
     {{"S027", "027"},
-     {"An error occurred during processing of a LABEL macro (SVC 39), which the tape labeling utility uses to write volume labels: the parameter list was not valid, or the tape volume could not be positioned or written. ",
+     {"An error occurred during processing of a LABEL macro (SVC 39), which the tape labeling "
+      "utility uses to write volume labels: the parameter list was not valid, or the tape volume "
+      "could not be positioned or written. ",
       kNA, kNA,
-      "Check the LABEL macro's operands (volume serial, owner and unit) and that the tape is mounted without file protection, then run the job again."}},
+      "Check the LABEL macro's operands (volume serial, owner and unit) and that the tape is "
+      "mounted without file protection, then run the job again."}},
     {{"S028", "028"},
-     {"A paging operation failed: the system could not bring a page of the address space back from auxiliary storage (a page or swap data set), because of a permanent input/output error on the paging device or because the slot that held the page could not be found.",
+     {"A paging operation failed: the system could not bring a page of the address space back "
+      "from auxiliary storage (a page or swap data set), because of a permanent input/output "
+      "error on the paging device or because the slot that held the page could not be found.",
       kNA,
-      "The system abnormally ends the task that referred to the page and writes a logrec data set error record; messages may report the failing paging data set.",
-      "Run the job again; the page is normally placed in a different slot. If the error recurs, report it with the logrec records to the system programmer, who should check the page data sets and the paging devices."}},
+      "The system abnormally ends the task that referred to the page and writes a logrec data set "
+      "error record; messages may report the failing paging data set.",
+      "Run the job again; the page is normally placed in a different slot. If the error recurs, "
+      "report it with the logrec records to the system programmer, who should check the page data "
+      "sets and the paging devices."}},
     {{"S029", "029"},
-     {"An error occurred during processing of an IDENTIFY macro (SVC 41), which adds an entry point name to the task's list of loaded modules: the name was already in use, the entry address did not lie within a module the task had loaded, or the caller was not permitted to add the name.",
+     {"An error occurred during processing of an IDENTIFY macro (SVC 41), which adds an entry "
+      "point name to the task's list of loaded modules: the name was already in use, the entry "
+      "address did not lie within a module the task had loaded, or the caller was not permitted "
+      "to add the name.",
       kNA, "The system abnormally ends the task that issued the IDENTIFY macro.",
-      "Give the entry point a name that no other loaded module uses, and make sure its address falls inside a module the task loaded. Correct the program and run the job again."}},
+      "Give the entry point a name that no other loaded module uses, and make sure its address "
+      "falls inside a module the task loaded. Correct the program and run the job again."}},
     {{"S02A", "02A"},
-     {"An error occurred during processing of an ATTACH macro (SVC 42), which creates a subtask: the parameter list, the program name or entry address, or an option such as the ECB, the exit routine or the subpool list was not valid for the attaching task.",
+     {"An error occurred during processing of an ATTACH macro (SVC 42), which creates a subtask: "
+      "the parameter list, the program name or entry address, or an option such as the ECB, the "
+      "exit routine or the subpool list was not valid for the attaching task.",
       kNA,
-      "The system abnormally ends the task that issued the ATTACH macro; the subtask is not created.",
-      "Check the ATTACH parameter list, especially addresses the program supplies at run time, and make sure the named program is in a library the task can reach. Correct the program and run the job again."}},
+      "The system abnormally ends the task that issued the ATTACH macro; the subtask is not "
+      "created.",
+      "Check the ATTACH parameter list, especially addresses the program supplies at run time, "
+      "and make sure the named program is in a library the task can reach. Correct the program "
+      "and run the job again."}},
     {{"S02B", "02B"},
-     {"An error occurred during processing of a CIRB macro (SVC 43), which creates an interruption request block for an asynchronous exit routine: the exit routine address or the work area request was not valid, or the caller lacked the authority the macro requires.",
+     {"An error occurred during processing of a CIRB macro (SVC 43), which creates an "
+      "interruption request block for an asynchronous exit routine: the exit routine address or "
+      "the work area request was not valid, or the caller lacked the authority the macro requires.",
       kNA, kActEndsIssuerWithDump,
-      "Check the CIRB macro's operands and the program's authorization, correct the program, and run the job again."}},
+      "Check the CIRB macro's operands and the program's authorization, correct the program, and "
+      "run the job again."}},
     {{"S02C", "02C"},
-     {"An error occurred during processing of a CHAP macro (SVC 44), which changes the dispatching priority of a task: the priority value or the TCB address was not valid, or the TCB was not that of a subtask of the issuing task.",
+     {"An error occurred during processing of a CHAP macro (SVC 44), which changes the "
+      "dispatching priority of a task: the priority value or the TCB address was not valid, or "
+      "the TCB was not that of a subtask of the issuing task.",
       kNA, kActEndsIssuerWithDump,
-      "Pass CHAP a priority change within the limit of the job step and the address of a TCB the task created. Correct the program and run the job again."}},
+      "Pass CHAP a priority change within the limit of the job step and the address of a TCB the "
+      "task created. Correct the program and run the job again."}},
     {{"S02D", "02D"},
-     {"An error occurred in the overlay supervisor (SVC 45) while it processed a branch or CALL to a segment of an overlay program: the entry table or segment table that the linkage editor built was not valid or had been overwritten, so the segment could not be brought in.",
+     {"An error occurred in the overlay supervisor (SVC 45) while it processed a branch or CALL "
+      "to a segment of an overlay program: the entry table or segment table that the linkage "
+      "editor built was not valid or had been overwritten, so the segment could not be brought in.",
       kNA,
-      "The system abnormally ends the task of the overlay program and takes a dump if one was requested.",
-      "Look for program errors that overwrite the segment table or the entry table, check that the overlay structure allows the branch, link edit the program again, and run the job again."}},
+      "The system abnormally ends the task of the overlay program and takes a dump if one was "
+      "requested.",
+      "Look for program errors that overwrite the segment table or the entry table, check that "
+      "the overlay structure allows the branch, link edit the program again, and run the job "
+      "again."}},
     {{"S02E", "02E"},
-     {"An error occurred during processing of a TTIMER macro (SVC 46), which tests or cancels a time interval set with STIMER: the operands or the address of the area for the remaining time were not valid.",
+     {"An error occurred during processing of a TTIMER macro (SVC 46), which tests or cancels a "
+      "time interval set with STIMER: the operands or the address of the area for the remaining "
+      "time were not valid.",
       kNA, "The system abnormally ends the task that issued the TTIMER macro.",
-      "Correct the TTIMER operands, making sure the area that receives the remaining interval is in storage the program can change, and run the job again."}},
+      "Correct the TTIMER operands, making sure the area that receives the remaining interval is "
+      "in storage the program can change, and run the job again."}},
     {{"S030", "030"},
-     {"An error occurred during processing of an indexed sequential (ISAM) request: the macro issued, such as a GET, PUT, PUTX, SETL or ESETL for QISAM or a READ or WRITE for BISAM, is not allowed by the processing options the DCB was opened with (its MACRF operand).",
+     {"An error occurred during processing of an indexed sequential (ISAM) request: the macro "
+      "issued, such as a GET, PUT, PUTX, SETL or ESETL for QISAM or a READ or WRITE for BISAM, is "
+      "not allowed by the processing options the DCB was opened with (its MACRF operand).",
       kNA, kNA, kRespIsamDcbAgreement}},
     {{"S031", "031"},
-     {"An uncorrectable input/output error occurred during QISAM processing of an indexed sequential data set, and the DCB gave no SYNAD address, so no error routine could take control.", kNA, kNA, "Add a SYNAD routine to the DCB to handle input/output errors, and find out from the console messages and the logrec data set whether the volume or the device is at fault. If the data set is damaged, recreate it from a backup, then run the job again."}},
+     {"An uncorrectable input/output error occurred during QISAM processing of an indexed "
+      "sequential data set, and the DCB gave no SYNAD address, so no error routine could take "
+      "control.",
+      kNA, kNA,
+      "Add a SYNAD routine to the DCB to handle input/output errors, and find out from the "
+      "console messages and the logrec data set whether the volume or the device is at fault. If "
+      "the data set is damaged, recreate it from a backup, then run the job again."}},
     {{"S032", "032"},
-     {"During OPEN or processing of an indexed sequential data set, the DCB fields that describe the records (record format, record length, key length, relative key position or block size) did not agree with the data set, or the data set is on a device type that ISAM does not support.",
+     {"During OPEN or processing of an indexed sequential data set, the DCB fields that describe "
+      "the records (record format, record length, key length, relative key position or block "
+      "size) did not agree with the data set, or the data set is on a device type that ISAM does "
+      "not support.",
       kNA, kNA, kRespIsamDcbAgreement}},
     {{"S033", "033"},
-     {"An input/output error occurred while the ISAM routines read or wrote an index of an indexed sequential data set (the master, cylinder or track index), so the location of the requested records could not be found.",
-      "Possible causes: a permanent error on the device or a damaged track of the volume that holds the index; an index that was overwritten, or never completed because an earlier job ended before the data set was closed; a volume of a multivolume data set mounted out of order. ",
+     {"An input/output error occurred while the ISAM routines read or wrote an index of an "
+      "indexed sequential data set (the master, cylinder or track index), so the location of the "
+      "requested records could not be found.",
+      "Possible causes: a permanent error on the device or a damaged track of the volume that "
+      "holds the index; an index that was overwritten, or never completed because an earlier job "
+      "ended before the data set was closed; a volume of a multivolume data set mounted out of "
+      "order. ",
       kNA,
-      "Check the console and logrec messages for the device error. If the index is damaged, reorganize or recreate the data set from a backup copy, then run the job again."}},
+      "Check the console and logrec messages for the device error. If the index is damaged, "
+      "reorganize or recreate the data set from a backup copy, then run the job again."}},
     {{"S034", "034"},
-     {"An uncorrectable input/output error occurred during BISAM processing of an indexed sequential data set, and the DCB gave no SYNAD routine to handle the error that the CHECK for the request found.",
+     {"An uncorrectable input/output error occurred during BISAM processing of an indexed "
+      "sequential data set, and the DCB gave no SYNAD routine to handle the error that the CHECK "
+      "for the request found.",
       kNA, kNA,
-      "Provide a SYNAD routine that examines the exception codes in the DECB, and have the device or the volume checked if the error repeats. Recreate the data set from a backup if it is damaged, and run the job again."}},
+      "Provide a SYNAD routine that examines the exception codes in the DECB, and have the device "
+      "or the volume checked if the error repeats. Recreate the data set from a backup if it is "
+      "damaged, and run the job again."}},
     {{"S035", "035"},
-     {"A BISAM READ or WRITE request could not be processed because its DECB was not valid for the request: for example a WRITE K was issued without the READ KU that must precede it, the key or area address was not valid, or the DECB was reused before the earlier request had been checked.",
+     {"A BISAM READ or WRITE request could not be processed because its DECB was not valid for "
+      "the request: for example a WRITE K was issued without the READ KU that must precede it, "
+      "the key or area address was not valid, or the DECB was reused before the earlier request "
+      "had been checked.",
       kNA, kNA, kRespIsamDcbAgreement}},
     {{"S036", "036"},
-     {"While QISAM created or resumed loading an indexed sequential data set, no more records could be added: the space allocated for the prime area, the index area or the overflow area was used up.", "Possible causes: the primary space request was too small for the records loaded; an index area given its own DD statement was too small for the index; the cylinder overflow tracks (CYLOFL) or the independent overflow area were full after many insertions without reorganization. ", kNA,
-      "Allocate more space for the prime, index or overflow area, or reorganize the data set to reclaim overflow space, and load the data set again."}},
+     {"While QISAM created or resumed loading an indexed sequential data set, no more records "
+      "could be added: the space allocated for the prime area, the index area or the overflow "
+      "area was used up.",
+      "Possible causes: the primary space request was too small for the records loaded; an index "
+      "area given its own DD statement was too small for the index; the cylinder overflow tracks "
+      "(CYLOFL) or the independent overflow area were full after many insertions without "
+      "reorganization. ",
+      kNA,
+      "Allocate more space for the prime, index or overflow area, or reorganize the data set to "
+      "reclaim overflow space, and load the data set again."}},
     {{"S037", "037"},
-     {"An error occurred during end-of-volume processing (SVC 55) for a sequential data set, when the system switched volumes or extended the data set: the DCB or the data extent block was not valid, or the switch to the next volume or extent could not be made.",
-      "Possible causes: the request that reached end of volume used a DCB that the program had altered or that was not open; a concatenation of data sets with unlike attributes was read without the DCB being told of it; the next volume could not be mounted or verified; an input/output error occurred while labels were read or written. ",
+     {"An error occurred during end-of-volume processing (SVC 55) for a sequential data set, when "
+      "the system switched volumes or extended the data set: the DCB or the data extent block was "
+      "not valid, or the switch to the next volume or extent could not be made.",
+      "Possible causes: the request that reached end of volume used a DCB that the program had "
+      "altered or that was not open; a concatenation of data sets with unlike attributes was read "
+      "without the DCB being told of it; the next volume could not be mounted or verified; an "
+      "input/output error occurred while labels were read or written. ",
       kNA,
-      "Check the messages issued before the abend for the volume and the data set involved, correct the DCB or the concatenation, or make the next volume available, and run the job again."}},
+      "Check the messages issued before the abend for the volume and the data set involved, "
+      "correct the DCB or the concatenation, or make the next volume available, and run the job "
+      "again."}},
     {{"S038", "038"},
-     {"While QISAM loaded an indexed sequential data set, a record arrived out of key sequence or with the same key as the record before it, and the program had no SYNAD routine to handle the condition.",
-      "Possible causes: the input was not sorted into ascending key order before loading; two input records carry the same key; the relative key position (RKP) or key length (KEYLEN) in the DCB points to the wrong field of the record, so the keys compared are not the intended ones. ",
+     {"While QISAM loaded an indexed sequential data set, a record arrived out of key sequence or "
+      "with the same key as the record before it, and the program had no SYNAD routine to handle "
+      "the condition.",
+      "Possible causes: the input was not sorted into ascending key order before loading; two "
+      "input records carry the same key; the relative key position (RKP) or key length (KEYLEN) "
+      "in the DCB points to the wrong field of the record, so the keys compared are not the "
+      "intended ones. ",
       kNA,
-      "Sort the input into ascending key order and remove duplicate keys, check RKP and KEYLEN, and load the data set again."}},
+      "Sort the input into ascending key order and remove duplicate keys, check RKP and KEYLEN, "
+      "and load the data set again."}},
     {{"S039", "039"},
-     {"End of data was reached while QISAM retrieved the records of an indexed sequential data set in scan mode, and the DCB gave no EODAD routine to receive control at end of data.",
-      "Possible causes: the program did not specify EODAD in the DCB; the program went on reading past the last record it wanted because a SETL started the retrieval later than intended; the data set was empty or held fewer records than the program assumed. ",
+     {"End of data was reached while QISAM retrieved the records of an indexed sequential data "
+      "set in scan mode, and the DCB gave no EODAD routine to receive control at end of data.",
+      "Possible causes: the program did not specify EODAD in the DCB; the program went on reading "
+      "past the last record it wanted because a SETL started the retrieval later than intended; "
+      "the data set was empty or held fewer records than the program assumed. ",
       kNA,
-      "Add an EODAD routine to the DCB, or stop the retrieval loop before end of data, and run the job again."}},
+      "Add an EODAD routine to the DCB, or stop the retrieval loop before end of data, and run "
+      "the job again."}},
     {{"S03A", "03A"},
-     {"An error occurred during a buffer control request for an indexed sequential or direct data set: a FREEDBUF, RELBUF or REQBUF request named a buffer or DECB that the access method had not assigned, or the DCB was not opened for dynamic buffering.",
-      "Possible causes: a buffer was freed twice; the DECB passed with the request had been overlaid or belonged to another DCB; the program freed a buffer while an input/output request using it was still pending; the MACRF operand of the DCB did not ask for dynamic buffering. ", kNA,
-      "Free each dynamically obtained buffer once, through the DECB of the request that obtained it and after that request is complete, and correct MACRF if dynamic buffering was not requested. Run the job again."}},
+     {"An error occurred during a buffer control request for an indexed sequential or direct data "
+      "set: a FREEDBUF, RELBUF or REQBUF request named a buffer or DECB that the access method "
+      "had not assigned, or the DCB was not opened for dynamic buffering.",
+      "Possible causes: a buffer was freed twice; the DECB passed with the request had been "
+      "overlaid or belonged to another DCB; the program freed a buffer while an input/output "
+      "request using it was still pending; the MACRF operand of the DCB did not ask for dynamic "
+      "buffering. ",
+      kNA,
+      "Free each dynamically obtained buffer once, through the DECB of the request that obtained "
+      "it and after that request is complete, and correct MACRF if dynamic buffering was not "
+      "requested. Run the job again."}},
     {{"S03B", "03B"},
-     {"An error occurred during OPEN of an indexed sequential data set: the data set was not in a state that allows the processing requested, or the DCB did not match the data set.",
-      "Possible causes: the data set was never created successfully (a load run ended before CLOSE, so it was not marked complete); the LRECL, BLKSIZE, RECFM, KEYLEN or RKP of the DCB disagree with the data set label; the open option does not suit the processing the DCB asks for. ",
+     {"An error occurred during OPEN of an indexed sequential data set: the data set was not in a "
+      "state that allows the processing requested, or the DCB did not match the data set.",
+      "Possible causes: the data set was never created successfully (a load run ended before "
+      "CLOSE, so it was not marked complete); the LRECL, BLKSIZE, RECFM, KEYLEN or RKP of the DCB "
+      "disagree with the data set label; the open option does not suit the processing the DCB "
+      "asks for. ",
       kNA, kNA}},
     {{"S03C", "03C"},
-     {"An error occurred during processing of a STAE or ESTAE macro (SVC 60), which defines a recovery exit for the task: the exit routine address, the parameter list or the options were not valid, or a request to cancel or replace an exit named one that does not exist.",
-      "Possible causes: the exit address points outside the program's storage; the list-form parameter list was changed or overlaid; an option was used in a state or mode that does not allow it; a replace (OV) or cancel request came when no exit had been defined. ",
-      "The system abnormally ends the task that issued the STAE or ESTAE macro; the requested recovery exit is not established.",
-      "Check the STAE or ESTAE operands and the exit routine address, correct the program, and run the job again."}},
+     {"An error occurred during processing of a STAE or ESTAE macro (SVC 60), which defines a "
+      "recovery exit for the task: the exit routine address, the parameter list or the options "
+      "were not valid, or a request to cancel or replace an exit named one that does not exist.",
+      "Possible causes: the exit address points outside the program's storage; the list-form "
+      "parameter list was changed or overlaid; an option was used in a state or mode that does "
+      "not allow it; a replace (OV) or cancel request came when no exit had been defined. ",
+      "The system abnormally ends the task that issued the STAE or ESTAE macro; the requested "
+      "recovery exit is not established.",
+      "Check the STAE or ESTAE operands and the exit routine address, correct the program, and "
+      "run the job again."}},
     {{"S03D", "03D"},
-     {"An error occurred during OPEN of an indexed sequential data set that resides on more than one volume or in more than one area: the volumes or DD statements presented did not match the ones the data set was created on.",
-      "Possible causes: a volume was missing from the VOL=SER list, or the volumes were listed in another order than at creation; the DD statements for the index, prime and overflow areas were not given in the required order; a volume held another data set of the same name. ",
+     {"An error occurred during OPEN of an indexed sequential data set that resides on more than "
+      "one volume or in more than one area: the volumes or DD statements presented did not match "
+      "the ones the data set was created on.",
+      "Possible causes: a volume was missing from the VOL=SER list, or the volumes were listed in "
+      "another order than at creation; the DD statements for the index, prime and overflow areas "
+      "were not given in the required order; a volume held another data set of the same name. ",
       kNA,
-      "Code the DD statements so that every volume and area of the data set appears in the order used when it was created, and run the job again."}},
+      "Code the DD statements so that every volume and area of the data set appears in the order "
+      "used when it was created, and run the job again."}},
     {{"S03E", "03E"},
-     {"An error occurred during processing of a DETACH macro (SVC 62): the TCB address passed was not that of a subtask the issuing task had attached, or the subtask was detached while it was still running.",
-      "Possible causes: the field holding the TCB address was wrong or had been overlaid; the subtask had already been detached; the program detached a subtask that had not yet finished, which ends the subtask abnormally; the task tried to detach a task that it did not attach. ",
+     {"An error occurred during processing of a DETACH macro (SVC 62): the TCB address passed was "
+      "not that of a subtask the issuing task had attached, or the subtask was detached while it "
+      "was still running.",
+      "Possible causes: the field holding the TCB address was wrong or had been overlaid; the "
+      "subtask had already been detached; the program detached a subtask that had not yet "
+      "finished, which ends the subtask abnormally; the task tried to detach a task that it did "
+      "not attach. ",
       kNA,
-      "Keep the TCB address returned by ATTACH, detach each subtask once and only after its ECB shows that it has ended, and run the job again."}},
-    {{"S03F", "03F"}, {"An error occurred during processing of a CHKPT macro (SVC 63) or of a checkpoint restart: the checkpoint data set could not be written or read, or the state of the job could not be recorded or restored.", kNA, "The system abnormally ends the job step. Messages issued with the code describe the checkpoint or restart failure.", "Use the accompanying messages to find the cause, correct the DD statement of the checkpoint data set or the program's use of CHKPT, and restart the job from an earlier checkpoint or from the beginning."}},
+      "Keep the TCB address returned by ATTACH, detach each subtask once and only after its ECB "
+      "shows that it has ended, and run the job again."}},
+    {{"S03F", "03F"},
+     {"An error occurred during processing of a CHKPT macro (SVC 63) or of a checkpoint restart: "
+      "the checkpoint data set could not be written or read, or the state of the job could not be "
+      "recorded or restored.",
+      kNA,
+      "The system abnormally ends the job step. Messages issued with the code describe the "
+      "checkpoint or restart failure.",
+      "Use the accompanying messages to find the cause, correct the DD statement of the "
+      "checkpoint data set or the program's use of CHKPT, and restart the job from an earlier "
+      "checkpoint or from the beginning."}},
     {{"S040", "040"},
-     {"An error occurred during processing of an RDJFCB macro (SVC 64), which copies the job file control block of a DD statement into the program's storage: the exit list of the DCB had no JFCB entry, or the area it named was not storage the program can write.",
+     {"An error occurred during processing of an RDJFCB macro (SVC 64), which copies the job file "
+      "control block of a DD statement into the program's storage: the exit list of the DCB had "
+      "no JFCB entry, or the area it named was not storage the program can write.",
       kNA, "The system abnormally ends the task that issued the RDJFCB macro.", kNA}},
     {{"S041", "041"},
-     {"An error occurred while an application program exchanged messages with the TCAM message control program: the message control program was not active, or the application program's input or output DCB named a queue (QNAME) that is not defined to it.",
+     {"An error occurred while an application program exchanged messages with the TCAM message "
+      "control program: the message control program was not active, or the application program's "
+      "input or output DCB named a queue (QNAME) that is not defined to it.",
       kNA, "The system abnormally ends the task of the telecommunications application program.",
       kNA}},
     {{"S043", "043"},
-     {"An error occurred while a telecommunications access method (BTAM or TCAM) processed a request for a terminal line: the line group DCB, or the control block that described the request, was not valid for the line.",
-      "Possible causes: the line group DCB was not open or had been overlaid; the request named a relative line number outside the line group; a new request was issued for a line before the previous one had completed; the terminal list or buffer area passed with the request was not valid. ",
+     {"An error occurred while a telecommunications access method (BTAM or TCAM) processed a "
+      "request for a terminal line: the line group DCB, or the control block that described the "
+      "request, was not valid for the line.",
+      "Possible causes: the line group DCB was not open or had been overlaid; the request named a "
+      "relative line number outside the line group; a new request was issued for a line before "
+      "the previous one had completed; the terminal list or buffer area passed with the request "
+      "was not valid. ",
       kNA,
-      "Check the line group DCB and the control blocks passed with each request, wait for each line operation to complete before issuing the next, correct the program, and run the job again."}},
+      "Check the line group DCB and the control blocks passed with each request, wait for each "
+      "line operation to complete before issuing the next, correct the program, and run the job "
+      "again."}},
     {{"S044", "044"},
-     {"An error occurred during processing of a SYNADAF or SYNADRLS macro (SVC 68), with which a SYNAD routine gets and frees the buffer describing an input/output error: the registers passed did not hold the values the access method supplied, or SYNADRLS had no matching SYNADAF.", "Possible causes: the routine changed registers 0, 1 or 15 before issuing SYNADAF; the ACSMETH operand named an access method other than the one in use; SYNADRLS was issued twice, or outside the routine that issued SYNADAF; the save area chain given to the macro had been overwritten. ",
+     {"An error occurred during processing of a SYNADAF or SYNADRLS macro (SVC 68), with which a "
+      "SYNAD routine gets and frees the buffer describing an input/output error: the registers "
+      "passed did not hold the values the access method supplied, or SYNADRLS had no matching "
+      "SYNADAF.",
+      "Possible causes: the routine changed registers 0, 1 or 15 before issuing SYNADAF; the "
+      "ACSMETH operand named an access method other than the one in use; SYNADRLS was issued "
+      "twice, or outside the routine that issued SYNADAF; the save area chain given to the macro "
+      "had been overwritten. ",
       kNA,
-      "Issue SYNADAF first in the SYNAD routine, with the registers unchanged and the correct ACSMETH operand, pair it with one SYNADRLS, and run the job again."}},
+      "Issue SYNADAF first in the SYNAD routine, with the registers unchanged and the correct "
+      "ACSMETH operand, pair it with one SYNADRLS, and run the job again."}},
     {{"S045", "045"},
-     {"An error occurred during processing of a BSP macro (SVC 69), which backspaces a BSAM data set by one block: the DCB was not open for BSAM, the device or record format of the data set does not allow backspacing, or an input/output error occurred while the position was changed.",
-      "Possible causes: BSP was issued for a data set opened for QSAM or on a unit-record device; the data set has spanned or track-overflow records that cannot be backspaced one block at a time; a READ or WRITE for the DCB was still pending because no CHECK had been issued; the tape or disk reported an error during repositioning. ",
-      "The system abnormally ends the task that issued the BSP macro.",
-      "Issue CHECK for every outstanding request before BSP, use BSP only for BSAM data sets on tape or direct access, and run the job again."}},
+     {"The system ended the task with completion code 045. The code is not an error of the BSP "
+      "macro (SVC 69) that its last two digits suggest; it comes from the component that found "
+      "the error, and the reason code kept with the abend names the condition.",
+      "The dump and message IEA995I give the module that issued the code, the PSW and registers "
+      "at the error and the reason code. The module name identifies the component; the messages "
+      "written to the job log before the abend name the request or resource involved. A "
+      "recurrence with the same module and reason code points to a system error rather than to "
+      "the program. ",
+      "The task that was running when the error was found is ended with completion code 045.",
+      "Identify the issuing component from the module name, then check the request the program "
+      "made of it, using the reason code. Correct the program if the request was wrong; otherwise "
+      "report the code, reason code, dump and logrec record to the system programmer."}},
     {{"S046", "046"},
-     {"An error occurred during processing of a graphic service request (GSERV, SVC 70) for a graphic display device: the graphic control block or the device was not valid, or the buffer requested was not available.",
+     {"An error occurred during processing of a graphic service request (GSERV, SVC 70) for a "
+      "graphic display device: the graphic control block or the device was not valid, or the "
+      "buffer requested was not available.",
       kNA, "The system abnormally ends the task that issued the graphic service request.", kNA}},
     {{"S047", "047"},
-     {"An unauthorized program issued a supervisor call that only authorized programs may use: the SVC is restricted to callers that run in supervisor state, with a system protection key (0 to 7), or under APF authorization, and the caller had none of these.",
-      "Possible causes: the program was link edited without AC(1) or fetched from a library that is not APF-authorized; the STEPLIB or JOBLIB concatenation includes a library not in the APF list, so the step runs unauthorized; the program meant to issue another SVC. The PSW in the dump points just past the SVC instruction. ",
-      "The system abnormally ends the task that issued the restricted SVC; the service is not performed.",
-      "If the program needs the service, link edit it with AC(1) into an APF-authorized library and make sure every library of its STEPLIB or JOBLIB is authorized; otherwise correct the program so that it does not issue the SVC. Run the job again."}},
+     {"An unauthorized program issued a supervisor call that only authorized programs may use: "
+      "the SVC is restricted to callers that run in supervisor state, with a system protection "
+      "key (0 to 7), or under APF authorization, and the caller had none of these.",
+      "Possible causes: the program was link edited without AC(1) or fetched from a library that "
+      "is not APF-authorized; the STEPLIB or JOBLIB concatenation includes a library not in the "
+      "APF list, so the step runs unauthorized; the program meant to issue another SVC. The PSW "
+      "in the dump points just past the SVC instruction. ",
+      "The system abnormally ends the task that issued the restricted SVC; the service is not "
+      "performed.",
+      "If the program needs the service, link edit it with AC(1) into an APF-authorized library "
+      "and make sure every library of its STEPLIB or JOBLIB is authorized; otherwise correct the "
+      "program so that it does not issue the SVC. Run the job again."}},
     {{"S048", "048"},
-     {"An error occurred during processing of a request to the console services routine (SVC 72), which controls the characteristics of consoles and the routing of messages to them: the parameter list was not valid, or the console named does not exist.", "Possible causes: the console identifier in the request does not belong to an active console; the request tried to change a console attribute that the caller is not authorized to change; the parameter list was built incorrectly or overlaid; the request was issued while the consoles were being reconfigured. ",
-      "The system abnormally ends the task that issued the console request; the console keeps its previous attributes.",
-      "Check the console identifier and the parameter list passed to the service, and make sure the program has the authority it needs. Run the job again; if the error persists, contact the system programmer."}},
+     {"An error occurred during processing of a request to the console services routine (SVC 72), "
+      "which controls the characteristics of consoles and the routing of messages to them: the "
+      "parameter list was not valid, or the console named does not exist.",
+      "Possible causes: the console identifier in the request does not belong to an active "
+      "console; the request tried to change a console attribute that the caller is not authorized "
+      "to change; the parameter list was built incorrectly or overlaid; the request was issued "
+      "while the consoles were being reconfigured. ",
+      "The system abnormally ends the task that issued the console request; the console keeps its "
+      "previous attributes.",
+      "Check the console identifier and the parameter list passed to the service, and make sure "
+      "the program has the authority it needs. Run the job again; if the error persists, contact "
+      "the system programmer."}},
     {{"S049", "049"},
-     {"An error occurred during processing of an SPAR macro (SVC 73), which specifies an attention routine for a graphic device or terminal: the routine address, the device or the control block passed to the macro was not valid.",
+     {"An error occurred during processing of an SPAR macro (SVC 73), which specifies an "
+      "attention routine for a graphic device or terminal: the routine address, the device or the "
+      "control block passed to the macro was not valid.",
       kNA,
-      "The system abnormally ends the task that issued the SPAR macro; the attention routine is not established.",
-      "Check the SPAR operands, in particular the address of the attention routine and the identification of the device, correct the program, and run the job again."}},
+      "The system abnormally ends the task that issued the SPAR macro; the attention routine is "
+      "not established.",
+      "Check the SPAR operands, in particular the address of the attention routine and the "
+      "identification of the device, correct the program, and run the job again."}},
 };
 
 }  // namespace

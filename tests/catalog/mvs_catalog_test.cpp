@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -237,6 +238,55 @@ TEST(MvsFirstStretch, ProgramChecksShareTheirTexts) {
   EXPECT_EQ(table.at("S0C5")->entry.reason.size(), 136u);
   const TextRow& s0ab = *table.at("S0AB");
   EXPECT_EQ(s0ab.entry.reason.data(), s0ab.entry.action.data());
+}
+
+// A breakdown lists real reason or return codes, each followed by an arrow and its meaning
+// ("01 -> A READ sequence error"). Whatever stands before an arrow, back to the end of the
+// previous sentence or clause, must be one code or a short list of codes, never a made-up
+// heading such as "Authority" or "Parameter list" (which hexadecimal letters alone could spell).
+bool isBreakdownKey(std::string_view left) {
+  static const std::regex code(R"(X'[0-9A-F]{1,8}'|[0-9A-F]{0,7}[0-9][0-9A-F]{0,7})");
+  static const std::regex separator(R"(, | or | and | to |-)");
+  const std::string text(left);
+  for (std::sregex_token_iterator it(text.begin(), text.end(), separator, -1), end; it != end;
+       ++it) {
+    const std::string token = *it;
+    if (token.size() > 10 || !std::regex_match(token, code)) {
+      return false;
+    }
+  }
+  return !text.empty();
+}
+
+TEST(MvsFirstStretch, EveryBreakdownEntryIsKeyedByARealCode) {
+  EXPECT_TRUE(isBreakdownKey("04"));
+  EXPECT_TRUE(isBreakdownKey("A4, A8"));
+  EXPECT_TRUE(isBreakdownKey("X'21'"));
+  EXPECT_TRUE(isBreakdownKey("002D"));
+  EXPECT_FALSE(isBreakdownKey("Authority"));
+  EXPECT_FALSE(isBreakdownKey("DCB"));
+  EXPECT_FALSE(isBreakdownKey("ADD"));
+  EXPECT_FALSE(isBreakdownKey("Parameter list"));
+  for (const auto& [code, row] : rows(1, 3)) {
+    for (Pane p : {kReason, kDescription, kAction, kResponse}) {
+      const std::string_view text = paneOf(*row, p);
+      for (std::size_t arrow = text.find(" -> "); arrow != std::string_view::npos;
+           arrow = text.find(" -> ", arrow + 4)) {
+        const std::string_view before = text.substr(0, arrow);
+        const std::size_t sentence = before.rfind(". ");
+        const std::size_t clause = before.rfind(": ");
+        std::size_t start = 0;
+        if (sentence != std::string_view::npos) {
+          start = sentence + 2;
+        }
+        if (clause != std::string_view::npos && clause + 2 > start) {
+          start = clause + 2;
+        }
+        EXPECT_TRUE(isBreakdownKey(before.substr(start)))
+            << code << " pane " << p << ": \"" << before.substr(start) << "\"";
+      }
+    }
+  }
 }
 
 TEST(MvsFirstStretch, SizesOfTheTexts) {
