@@ -42,12 +42,14 @@ constexpr TextRow kRows[] = {
       "any value it set itself. If a system macro with an intact expansion issued the SVC, report "
       "the problem with the dump. "}},
     {{"S04C", "04C"},
-     {"An error occurred in supervisor call 76 (X'4C'), through which I/O error recovery and "
-      "other system routines write records to the logrec data set. The caller was not entitled to "
-      "use the SVC, or the record passed to it was malformed or unreadable.",
+     {"An error occurred in supervisor call 76 (X'4C'), the logrec recording service (module "
+      "IFBSVC76), which writes error and statistical records to the logrec data set or log stream "
+      "and records IPL and end-of-day events. The SVC is APF-protected: the issuer was not "
+      "entitled to use it, or the record or function passed in registers 0 and 1 (a function "
+      "indicator, or the complemented length and address of a record) could not be used.",
       kNA,
-      "The system abnormally ends the issuer of SVC 76. The record meant for the logrec data set "
-      "is not written.",
+      "The system abnormally ends the issuer of SVC 76. The record meant for logrec is not "
+      "written.",
       kNA}},
     {{"S04E", "04E"},
      {"DB2 detected an internal error, or an error it cannot recover from in a request it was "
