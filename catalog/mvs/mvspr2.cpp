@@ -670,11 +670,13 @@ constexpr TextRow kRows[] = {
      {"An error occurred during processing of a common VTOC access facility (CVAF) request, "
       "supervisor call 139 (X'8B'). The CVAF macros read and update the volume table of contents "
       "and its index; the CVAF parameter list, or a buffer list it named, could not be used.",
-      "The CVAF parameter list (CVPL) must lie in the caller's storage and key and carry the "
-      "expected identifier, length and a supported function code; the buffer lists and buffers it "
-      "names must also be addressable and of the right length, and the UCB must be that of a "
-      "mounted direct access volume. Errors the service can report return in register 15 with "
-      "CVSTAT set; a request it cannot handle that way is ended with this code. ",
+      "CVAF reports most errors itself: register 15 holds 4 or 8 with the cause in the CVSTAT "
+      "field of the CVAF parameter list (CVPL), 12 when the CVPL is not in the caller's key or "
+      "has a wrong identifier, length or function code, and 16 for an I/O error. Through the SVC "
+      "entry, a request that asks for output operations must come from an APF-authorized program. "
+      "A request that cannot be answered with a return code, for example one naming buffer lists "
+      "or buffers the service cannot reach, or a UCB that is not that of a mounted direct access "
+      "volume, is ended with this code. ",
       "The system abnormally ends the task that issued the CVAF macro; the VTOC is not updated.",
       kNA}},
     {{"S08C", "08C"},
