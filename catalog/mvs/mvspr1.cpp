@@ -86,12 +86,16 @@ constexpr TextRow kRows[] = {
       "do not issue further READ, WRITE or CHECK macros for the failing DCB inside the routine, "
       "and return through the address in register 14. Run the job again."}},
     {{"S00A", "00A"},
-     {"An error occurred during processing of a register-form GETMAIN or FREEMAIN macro (SVC 10): "
-      "the system could not satisfy the request as coded, for example because the subpool number, "
-      "length or address passed in registers 0 and 1 was not valid for the caller. ",
+     {"A program branch-entered the stage 2 exit effector to schedule an asynchronous or "
+      "installation exit, and the exit effector found the request in error. Register 15 "
+      "holds the reason code: 0004 -> the IQETCB field of the IQE passed does not point to a "
+      "valid TCB. 0008 -> the RQETCB field of the RQE passed does not point to a valid TCB. "
+      "000C -> the caller did not hold the local lock of the home address space. 0010 -> the "
+      "caller could not address the address space in which the exit was to run. 0014 -> the "
+      "caller was not in primary or secondary address space control mode.",
       kNA,
-      "The system abnormally ends the task that issued the register-form GETMAIN or FREEMAIN "
-      "macro.",
+      "The system abnormally ends the program that branch-entered the exit effector and may "
+      "write a logrec data set error record and an SVC dump.",
       kNA}},
     {{"S00B", "00B"},
      {"An error occurred during processing of a TIME macro (SVC 11): the request asked for the "
@@ -106,18 +110,22 @@ constexpr TextRow kRows[] = {
       "state or key requested for the routine could not be set for this caller. ",
       kNA, kNA, kNA}},
     {{"S00D", "00D"},
-     {"The system ended the task with completion code 00D. Despite its last two digits the code "
-      "does not report a failure of the ABEND macro (SVC 13): it is issued by the system "
-      "component that detected the error, and the reason code stored with the abend identifies "
-      "the condition for that component. ",
+     {"Component trace found an error in a CTRACE or CTRACEWR macro. Register 15 holds the "
+      "reason code: 00000101 -> the CTRACE DEFINE parameter list version is incorrect. "
+      "00000102 -> the component name on CTRACE DEFINE does not begin with an alphabetic or "
+      "national character, or holds other than alphanumeric or national characters. 00000301 "
+      "-> reserved or unused fields of the CTRACE DEFINE list are not zero. 00000302 -> the "
+      "same in a CTRACE DELETE list. 00000401 -> CTRACE asked for a service other than "
+      "DEFINE or DELETE. 00000501 -> the CTRACE DEFINE minimum options string exceeds 256 "
+      "bytes. 00010100 -> the CTRACEWR parameter list version is incorrect. 00010200 -> "
+      "reserved or unused fields of the CTRACEWR list are not zero. 00010300 -> the buffer "
+      "length given to CTRACEWR was zero or negative.",
       kNA,
-      "The task is ended with completion code 00D; the component that issued it records the "
-      "reason code, and a dump is produced as the component and the step's dump DD statements "
-      "request.",
-      "Take the reason code and the failing module from message IEA995I or the dump, and the "
-      "messages issued just before the abend, to identify the component that ended the task. "
-      "Correct the program if those messages point to a request it made; otherwise give the dump "
-      "and logrec record to the system programmer."}},
+      "The component trace service ends abnormally; the trace definition, deletion or write "
+      "that was asked for is not done.",
+      "Correct the CTRACE or CTRACEWR macro as the reason code shows and run the program "
+      "again. If a system component issued the macro, or the error recurs with correct "
+      "input, give the dump to the system programmer."}},
     {{"S00F", "00F"},
      {"An error occurred in the input/output error recovery interface (SVC 15, ERREXCP) while the "
       "system tried to retry or post a failed channel program: the request block or the "
@@ -171,17 +179,20 @@ constexpr TextRow kRows[] = {
       "valid. ",
       kNA, kNA, kNA}},
     {{"S016", "016"},
-     {"The system ended the task with completion code 016. The code is not an error of OPEN "
-      "TYPE=J (SVC 22), whose number its last two digits resemble; it is issued by the system "
-      "component that found the error, and the reason code kept with the abend tells which "
-      "condition was detected. ",
+     {"An error was found in the sequential access method (SAM) SIO/page-fix appendage or in "
+      "the DASD end-of-block modules. Reason code: 04 -> the end-of-block modules issued "
+      "EXCPVR for a request while an earlier EXCPVR had not completed, because a DECB was "
+      "used twice or CHECK macros were not issued in the order of their READ or WRITE "
+      "macros; the SIO/page-fix appendage issued the abend. 08 -> an EXCPVR was about to "
+      "read a data set protected with RACF EXECUTE access for a caller not in supervisor "
+      "state; the SIO appendage issued the abend. ",
       kNA,
-      "The task ends with completion code 016; the issuing component records the reason code and "
-      "the step's dump DD statements decide whether a dump is written.",
-      "Use the reason code and the module named in message IEA995I to identify the component that "
-      "issued the code, and the messages written before the abend for the request involved. "
-      "Correct the program if it made a wrong request; otherwise give the dump and logrec record "
-      "to the system programmer."}},
+      "The system abnormally ends the task; the read or write that caused the error is not "
+      "started.",
+      "Test each DECB for completion before it is used again, and issue the CHECK macros in "
+      "the same order as the READ and WRITE macros they belong to. A program that is not in "
+      "supervisor state cannot read a data set protected with RACF EXECUTE access. Correct "
+      "the program and run the job again."}},
     {{"S017", "017"},
      {"An error occurred during processing of a CLOSE TYPE=T macro (SVC 23), which temporarily "
       "closes a BSAM data set and repositions it: the DCB was not open, was not a BSAM DCB, or "
@@ -238,14 +249,12 @@ constexpr TextRow kRows[] = {
       "processed or the next volume was mounted. ",
       kNA, "The system abnormally ends the task that issued the FEOV macro.", kNA}},
     {{"S020", "020"},
-     {"An error occurred while the direct access device space management (DADSM) allocation "
-      "routine (SVC 32) built a data set control block or assigned space on a volume: the "
-      "parameters passed to it were not valid, or the volume table of contents could not be read "
-      "or updated. ",
-      kNA, "The system abnormally ends the task that requested the space allocation.",
-      "Check the space request and the volume information in the job control statements. If "
-      "earlier messages report a damaged volume table of contents, have the system programmer "
-      "examine the volume. Run the job again."}},
+     {"An error occurred while a data set processed by the basic direct access method (BDAM) "
+      "was opened. ",
+      kNA, "The system abnormally ends the task; the BDAM data set is not opened.",
+      "Check the DCB macro and the DCB values of the DD statement for the direct access data "
+      "set against what BDAM accepts, and the messages issued with the abend. Correct them "
+      "and run the job again."}},
     {{"S021", "021"},
      {"An error occurred during processing of an IOHALT macro (SVC 33), which stops input/output "
       "on a device: the unit control block address was not valid, or the caller was not "
@@ -263,15 +272,14 @@ constexpr TextRow kRows[] = {
       "Check the command buffer (its length field and text) and the program's authority to issue "
       "commands. Correct the program and run the job again."}},
     {{"S023", "023"},
-     {"An error occurred during processing of a WTO or WTOR macro (SVC 35): the message parameter "
-      "list was not valid, for example a text length of zero or over the limit, incorrect routing "
-      "or descriptor codes, or a reply area or ECB address in storage the program cannot use. ",
+     {"A system component found an error and ended the task with completion code 023; "
+      "message IEA995I names the module. Errors in WTO and WTOR parameter lists are reported "
+      "as D23, not with this code. ",
       kNA,
-      "The system abnormally ends the task that issued the WTO or WTOR macro; the message is not "
-      "written.",
-      "Check the parameter list that the WTO or WTOR macro builds, especially when the program "
-      "changes it at run time, and correct the length, routing and descriptor fields or the reply "
-      "area. Run the job again."}},
+      "The system abnormally ends the task with completion code 023 after its recovery "
+      "routines have run.",
+      "Find the module that issued 023 in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S024", "024"},
      {"An error occurred during processing of a WTL macro (SVC 36), which writes a message to the "
       "system log: the parameter list or the length of the message text was not valid. ",
@@ -509,15 +517,14 @@ constexpr TextRow kRows[] = {
       "Keep the TCB address returned by ATTACH, detach each subtask once and only after its ECB "
       "shows that it has ended, and run the job again."}},
     {{"S03F", "03F"},
-     {"An error occurred during processing of a CHKPT macro (SVC 63) or of a checkpoint restart: "
-      "the checkpoint data set could not be written or read, or the state of the job could not be "
-      "recorded or restored.",
+     {"A system component found an error and ended the task with completion code 03F; "
+      "message IEA995I names the module. Checkpoint and restart failures are reported as 13F "
+      "to 53F, not with this code. ",
       kNA,
-      "The system abnormally ends the job step. Messages issued with the code describe the "
-      "checkpoint or restart failure.",
-      "Use the accompanying messages to find the cause, correct the DD statement of the "
-      "checkpoint data set or the program's use of CHKPT, and restart the job from an earlier "
-      "checkpoint or from the beginning."}},
+      "The system abnormally ends the task with completion code 03F after its recovery "
+      "routines have run.",
+      "Find the module that issued 03F in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S040", "040"},
      {"An error occurred during processing of an RDJFCB macro (SVC 64), which copies the job file "
       "control block of a DD statement into the program's storage: the exit list of the DCB had "
@@ -554,18 +561,26 @@ constexpr TextRow kRows[] = {
       "Issue SYNADAF first in the SYNAD routine, with the registers unchanged and the correct "
       "ACSMETH operand, pair it with one SYNADRLS, and run the job again."}},
     {{"S045", "045"},
-     {"The system ended the task with completion code 045. The code is not an error of the BSP "
-      "macro (SVC 69) that its last two digits suggest; it comes from the component that found "
-      "the error, and the reason code kept with the abend names the condition.",
-      "The dump and message IEA995I give the module that issued the code, the PSW and registers "
-      "at the error and the reason code. The module name identifies the component; the messages "
-      "written to the job log before the abend name the request or resource involved. A "
-      "recurrence with the same module and reason code points to a system error rather than to "
-      "the program. ",
-      "The task that was running when the error was found is ended with completion code 045.",
-      "Identify the issuing component from the module name, then check the request the program "
-      "made of it, using the reason code. Correct the program if the request was wrong; otherwise "
-      "report the code, reason code, dump and logrec record to the system programmer."}},
+     {"The telecommunications access method (TCAM) message control program (MCP) met an "
+      "error it cannot recover from, and the MCP ends. The low-order byte of register 15 "
+      "holds the reason code given in the Description.",
+      "01 -> I/O on a nonreusable disk record beyond the capacity of the data set, which "
+      "cannot wrap. 02 -> logical read error: a burst of new traffic overlaid unsent "
+      "messages on the reusable disk before they were copied to the alternate destination "
+      "queue. 03 -> logical read error fetching a message for a terminal. 04 -> disk OPEN "
+      "had not loaded the copy subtask that puts multiple-route or distribution-list "
+      "messages on unlike queue types, because a disk message queue DCB failed to open. 05 "
+      "-> I/O on a disk message queue data set that is not open. 06 -> a function needing "
+      "the timer was called although INTRO gave FEATURE=(,,NOTIMER). 07 -> a message longer "
+      "than the reusable disk data set. 08 -> hardware read error on the disk. 09 -> "
+      "checkpoint data set too small, or read error on it during restart. 0A -> checkpoint "
+      "data set too small, or too many checkpoint records on INTRO. ",
+      "The message control program ends abnormally and the system writes a logrec data set "
+      "error record.",
+      "For reason code 08 look at the messages reporting the disk hardware error. For the "
+      "other codes enlarge the message queue or checkpoint data set, correct the INTRO "
+      "macro, or make the disk message queue DCB open, then restart the message control "
+      "program."}},
     {{"S046", "046"},
      {"An error occurred during processing of a graphic service request (GSERV, SVC 70) for a "
       "graphic display device: the graphic control block or the device was not valid, or the "

@@ -15,32 +15,23 @@ constexpr std::string_view kRespHighSvcEvidence =
 
 constexpr TextRow kRows[] = {
     {{"S04A", "04A"},
-     {"During processing of supervisor call 74 (X'4A') the system found an error. The SVC routine "
-      "refused the request as one its issuer may not make, or could not use the parameter list "
-      "addressed by register 1.",
-      "The reason code, where the routine sets one, and the module named in message IEA995I show "
-      "which check failed. The caller's registers at the supervisor call are saved in the "
-      "routine's SVRB; register 1 normally addresses the parameter list. A zero or out-of-range "
-      "address there, or an issuer that is not authorized while the request needs authorization, "
-      "points to the calling program; a failure with a correct list points to the routine itself. ",
-      "The system abnormally ends the task that issued SVC 74 and writes a logrec data set error "
-      "record.",
-      "Find the SVC 74 instruction from the PSW in the dump, check the program's authorization "
-      "and the parameter list it built, and correct the program. If a system routine issued the "
-      "SVC, give the dump to the system programmer."}},
+     {"A system component found an error and ended the task with completion code 04A; "
+      "message IEA995I names the module that issued it. ",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 04A, with any reason code. ",
+      "The system abnormally ends the task with completion code 04A after its recovery "
+      "routines have run.",
+      "Find the module that issued 04A in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S04B", "04B"},
-     {"An error was detected while the system processed a request issued through supervisor call "
-      "75 (X'4B'). The request could not be completed, and the SVC routine ended the program "
-      "instead of returning to it.",
-      "The caller's registers at the supervisor call are in the routine's SVRB, and its PRB holds "
-      "the address just past the SVC instruction. Values the program loaded itself instead of the "
-      "macro expansion, or addresses of storage it cannot reference in its key, point to the "
-      "caller; a failure with intact parameters is reported through the routine's logrec record. ",
-      "The system abnormally ends the program that issued SVC 75, after its recovery routines, if "
-      "any, have had control.",
-      "Use the registers at the time of error to see which request the program made and correct "
-      "any value it set itself. If a system macro with an intact expansion issued the SVC, report "
-      "the problem with the dump. "}},
+     {"A system component found an error and ended the task with completion code 04B; "
+      "message IEA995I names the module that issued it. ",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 04B, with any reason code. ",
+      "The system abnormally ends the task with completion code 04B after its recovery "
+      "routines have run.",
+      "Find the module that issued 04B in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S04C", "04C"},
      {"An error occurred in supervisor call 76 (X'4C'), the logrec recording service (module "
       "IFBSVC76), which writes error and statistical records to the logrec data set or log stream "
@@ -89,18 +80,21 @@ constexpr TextRow kRows[] = {
       "the SETPRT parameter list or the DCB. Correct the program and run the job again; if the "
       "image library is at fault, have the system programmer check SYS1.IMAGELIB."}},
     {{"S052", "052"},
-     {"An error was found while the system processed supervisor call 82 (X'52'). The routine that "
-      "handles this SVC could not carry out the request with what its caller supplied in "
-      "registers 0, 1 and 15.",
-      "The caller's registers at the supervisor call are kept in the routine's SVRB and show what "
-      "was passed in registers 0, 1 and 15; the caller's PRB holds the return address just past "
-      "the SVC instruction. A value that the macro expansion does not produce, an address outside "
-      "the caller's storage, or a caller without the state, key or APF authorization the request "
-      "needs points to the calling program. ",
-      "The system abnormally ends the current task and records the error in the logrec data set.",
-      "Use the dump to find the instruction that issued SVC 82 and the registers it passed. "
-      "Correct the program if it built the request; if a system module issued the SVC, report the "
-      "dump to the system programmer."}},
+     {"A program issued a macro requesting a Program Call/authorization (PC/AUTH) service "
+      "incorrectly. Register 15 holds a reason code xxyy, where xx names the macro issued "
+      "and yy the error found.",
+      "0101 -> LXRES: a reserved field of the parameter list is not zero; register 5 holds "
+      "the first word of the list. 0102 -> LXRES: the format number of the parameter list is "
+      "not valid. 0103 -> LXRES: the request count in the linkage index list is not valid. "
+      "0104 -> LXRES was issued by a job step although an earlier step owned space-switch "
+      "entry tables; later steps may not issue PC/AUTH macros. 0201 -> LXFRE: a reserved "
+      "field of the parameter list is not zero. 0202 -> LXFRE: the format number of the "
+      "parameter list is not valid. Other values of xx stand for the other PC/AUTH macros. ",
+      "The system abnormally ends the program that issued the macro and writes an ABEND dump.",
+      "Find the reason code in the ABEND dump. In the system trace, the PC entry just before "
+      "the last *SVCE D entry gives the address of the failing macro. Correct an "
+      "installation program; if a system component issued the macro, report the dump to the "
+      "system programmer."}},
     {{"S053", "053"},
      {"An error occurred during processing of supervisor call 83 (X'53'), the entry through which "
       "the SMFWTM macro hands a record to the system management facilities (SMF) to be written to "
@@ -143,27 +137,20 @@ constexpr TextRow kRows[] = {
       "Have the system programmer examine the volume with the device support utilities; the track "
       "may need an alternate. Rerun the job after the volume has been repaired or its data moved."}},
     {{"S057", "057"},
-     {"An error occurred during processing of a DOM (delete operator message) macro, supervisor "
-      "call 87 (X'57'). The message identifier or identifier list passed to DOM could not be "
-      "used, so the messages could not be removed from the consoles.",
+     {"A system component found an error and ended the task with completion code 057; "
+      "message IEA995I names the module that issued it. ",
       kNA, kNA,
-      "Pass DOM the message identifier returned by the WTO or WTOR that wrote the message, or a "
-      "correctly built list with an entry count, and do not change or free that storage before "
-      "the macro completes. Correct the program and run it again. "}},
+      "Find the module that issued 057 in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S058", "058"},
-     {"An error occurred during processing of supervisor call 88 (X'58'). The SVC routine "
-      "rejected the request after checking the registers and the parameter list it received, or "
-      "failed while carrying the request out.",
-      "The caller's registers at the supervisor call, kept in the routine's SVRB, give the "
-      "parameter list address in register 1; the caller's PRB holds the return point. An address "
-      "of zero or outside the caller's storage, a field of the list out of range, or an area "
-      "named in the list that the caller cannot access in its key points to the calling program. "
-      "When the list is correct, the logrec record names the routine that failed. ",
-      "The system abnormally ends the program that issued the request and writes a logrec error "
-      "record.",
-      "Check the parameter list and the buffer addresses and lengths passed with the request, "
-      "correct any error and run the job again. If the list is correct, report the problem to the "
-      "system programmer."}},
+     {"A system component found an error and ended the task with completion code 058; "
+      "message IEA995I names the module that issued it. ",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 058, with any reason code. ",
+      "The system abnormally ends the task with completion code 058 after its recovery "
+      "routines have run.",
+      "Find the module that issued 058 in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S059", "059"},
      {"An error occurred during processing of supervisor call 89 (X'59'), the emulator service "
       "routine (EMSERV) used by programs running under an emulator of an earlier system. The "
@@ -320,12 +307,18 @@ constexpr TextRow kRows[] = {
       "go on serving its other lines.",
       kNA}},
     {{"S067", "067"},
-     {"An error occurred during processing of an XLATE macro, supervisor call 103 (X'67'), which "
-      "translates data in storage between EBCDIC and ASCII. The area given by its address and "
-      "length was not entirely in storage the program may change.",
-      kNA,
-      "The system abnormally ends the task that issued the XLATE macro; the data may be partly "
-      "translated. ",
+     {"An access register translation exception occurred. Register 15 holds the reason code: "
+      "00000004 -> a page, segment or ASTE validity fault on a deleted data space. 00000008 "
+      "-> the target address space was created after the access list entry. 0000000C -> the "
+      "program's EAX has no SSAR authority to the target of a private ALE. 00000010 -> the "
+      "EAX in the ALE has no SSAR authority to the target. 00000014 -> ASTE sequence "
+      "exception on an incorrect or deleted data space. 00000018 -> unexpected error in the "
+      "translation interrupt handler. 00000020, 00000024 -> ASTE validity or sequence "
+      "exception on a deleted subspace. 00000064, 00000072 -> a system error. 00000068 -> "
+      "the target PASN or SASN is no longer valid. 00000076 -> its instance number does not "
+      "match. A third byte of 0A or 0B means a deleted data space was referenced or its page "
+      "could not be brought in.",
+      kNA, "The system abnormally ends the task and writes an ABEND dump for the failing job step.",
       kNA}},
     {{"S068", "068"},
      {"An error occurred during processing of supervisor call 104 (X'68'), the TOPCTL service "
@@ -337,16 +330,21 @@ constexpr TextRow kRows[] = {
       "control request with an invalid length or verb leads to this code. ",
       kNA, ""}},
     {{"S069", "069"},
-     {"An error occurred during processing of an IMGLIB macro (supervisor call 105, X'69'), which "
-      "opens or closes SYS1.IMAGELIB so that character set and forms control images can be loaded "
-      "into printers. The library could not be opened or closed for the caller.",
-      kNA, "The system abnormally ends the task that issued the IMGLIB macro. ", kNA}},
-    {{"S06A", "06A"},
-     {"The routine that services supervisor call 106 (X'6A') found an error and ended the issuer. "
-      "Either the issuer was not entitled to the function, or the registers passed with the SVC "
-      "did not describe a request the routine could carry out.",
+     {"An address space has ended; the reason code is in the SDWACRC field of the SDWA. 00 "
+      "-> an error occurred while a new address space was created for an ASCRE macro, a call "
+      "of IEEMB881, or a LOGON, MOUNT or START command. 04 -> a request to destroy an "
+      "address space created by ASCRE has completed.",
       kNA,
-      "The system abnormally ends the task that issued SVC 106 and writes a logrec error record.",
+      "For 00 the system ends the new address space, writes a dump and a logrec data set "
+      "error record, and issues messages; for 04 it ends the address space, and nothing more "
+      "needs to be done.",
+      kNA}},
+    {{"S06A", "06A"},
+     {"A system component found an error and ended the task with completion code 06A; "
+      "message IEA995I names the module that issued it. ",
+      kNA,
+      "The system abnormally ends the task with completion code 06A after its recovery "
+      "routines have run.",
       kNA}},
     {{"S06B", "06B"},
      {"An error occurred while the system processed a MODESET request, supervisor call 107 "
@@ -360,54 +358,52 @@ constexpr TextRow kRows[] = {
       "register 1 before the SVC. Correct the program, run it from an APF-authorized library if "
       "it must change state or key, and run the job again."}},
     {{"S06C", "06C"},
-     {"The system ended the task with completion code 06C. The code does not report an error of "
-      "supervisor call 108 (X'6C') as its last digits suggest; it comes from the system component "
-      "that detected the error, and the reason code kept with the abend identifies the condition.",
+     {"SLIP processing failed: while a program event recording (PER) interruption was "
+      "handled, the monitored program issued an MVCL instruction that would overlay low "
+      "storage, or the environment indicators that control SLIP processing were overlaid or "
+      "otherwise not valid.",
       kNA,
-      "The task is ended with completion code 06C. A dump is taken if the step has a SYSABEND, "
-      "SYSMDUMP or SYSUDUMP DD statement.",
-      "Use message IEA995I or the dump to find the module that issued the code and its reason "
-      "code, and the messages written just before the abend to find the request involved. Correct "
-      "the program if it made that request wrongly; otherwise report the code, reason code and "
-      "dump to the system programmer."}},
+      "The system ends SLIP processing for the current event; PER and the existing SLIP "
+      "traps stay as they were.",
+      "If the monitored program caused the overlay, correct it. Otherwise give the dump to "
+      "the system programmer to search the problem databases for a fix."}},
     {{"S06D", "06D"},
      {kNA, kNA,
-      "The system abnormally ends the program that issued SVC 109, the extended SVC router for "
-      "type 3 and 4 routines, because register 15 did not hold the number of an extended routine "
-      "defined to the system.",
-      "Register 15 is set by the macro expansion, so a wrong value usually means the program "
-      "altered the register, used a macro level that does not match the system, or branched into "
-      "the middle of the expansion. Correct the program and run it again. "}},
+      "The system abnormally ends the task with completion code 06D after its recovery "
+      "routines have run.",
+      "Find the module that issued 06D in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S06E", "06E"},
-     {"During processing of supervisor call 110 (X'6E') the system found that the request could "
-      "not be carried out: the routine does not accept the caller's entry conditions, or could "
-      "not use the parameter area passed.",
+     {"A system component found an error and ended the task with completion code 06E; "
+      "message IEA995I names the module that issued it. ",
       kNA,
-      "The system abnormally ends the task after its recovery routines have had control, and "
-      "records the failure in the logrec data set.",
-      "Use the SVC instruction and the registers in the dump to determine which program issued "
-      "SVC 110. Correct it if it supplied bad parameters; if system code issued the SVC, send the "
-      "dump and logrec record to the system programmer. "}},
+      "The system abnormally ends the task with completion code 06E after its recovery "
+      "routines have run.",
+      "Find the module that issued 06E in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S06F", "06F"},
-     {"An error occurred during processing of supervisor call 111 (X'6F'), an internal entry used "
-      "by system components rather than application programs. The issuer was not authorized to "
-      "use it, or the request code or parameter list was rejected.",
+     {"A system component found an error and ended the task with completion code 06F; "
+      "message IEA995I names the module that issued it. ",
       kNA,
-      "The system abnormally ends the program that issued SVC 111 and writes a logrec error "
-      "record.",
+      "The system abnormally ends the task with completion code 06F after its recovery "
+      "routines have run.",
       kNA}},
     {{"S070", "070"},
-     {"The system ended the task with completion code 070. This is not an error of the PGRLSE "
-      "macro (supervisor call 112) that its last two digits suggest; the component that detected "
-      "the error issues it, with a reason code that tells which condition was found.",
-      "Message IEA995I and the dump give the module that issued the code, its reason code, and "
-      "the PSW and registers at the error. The module name identifies the issuing component, and "
-      "the messages in the job log before the abend name the resource or request involved. The "
-      "same module and reason code on a recurrence point to a system error rather than to the "
-      "program. ",
-      "The system abnormally ends the task that issued the PGRLSE macro; no page of the range is "
-      "released. ",
-      kNA}},
+     {"A program issued the SUSPEND, RESUME or TCTL macro in an environment that is not "
+      "valid, or with parameters that are not valid. Register 15 holds the reason code given "
+      "in the Description.",
+      "0C -> RESUME RETURN=N was issued outside SRB mode. 10 -> the TCB named on RESUME is "
+      "not valid. 14 -> the ASCB named on RESUME could not be addressed. 18 -> RESUME "
+      "RETURN=N was issued outside primary address space control mode. 1C -> RESUME RETURN=N "
+      "was issued while holding locks or with a PCLINK stack that was not empty. 20 -> TCTL "
+      "was issued outside SRB mode. 24 -> TCTL was issued outside primary mode. 28 -> TCTL "
+      "was issued while holding locks. 2C -> RESUME MODE=UNCOND,ASYNC=N was issued holding "
+      "the local lock of another address space. 30 -> SUSPEND found an RB suspend count "
+      "other than 0. 34 -> SUSPEND RB=PREVIOUS found no previous RB. 38 -> RESUME found an "
+      "RB suspend count other than 0 or 1. 3C -> an unconditional synchronous RESUME needed "
+      "the local lock, which the disabled issuer did not hold. 40 -> reset processing asked "
+      "to resume an RB. ",
+      "The system abnormally ends the program that issued SUSPEND, RESUME or TCTL.", kNA}},
     {{"S071", "071"},
      {"A restart ended the unit of work: the operator started the restart function, or the system "
       "ended work causing an excessive spin loop. The reason code in the SDWA tells how: 00 -> "
@@ -435,28 +431,22 @@ constexpr TextRow kRows[] = {
       "IOB, DCB and DEB belong to an open data set. Correct the program and run the job again; "
       "report a failing system or vendor program."}},
     {{"S073", "073"},
-     {"The system detected an error while processing supervisor call 115 (X'73') and ended the "
-      "requester. The reason code recorded with the abend, shown in message IEA995I, identifies "
-      "the check that failed.",
-      "The caller's registers at the supervisor call are saved in the routine's SVRB, with "
-      "register 1 normally addressing the parameters, and the caller's PRB holds the address just "
-      "past the SVC instruction. Parameters outside the caller's storage or a caller without the "
-      "state, key or authorization the routine requires point to the calling program; a failure "
-      "with correct parameters is recorded in logrec against the routine. ",
-      "The system abnormally ends the task that issued SVC 115.",
-      "Find the module that issued the SVC from the PSW and registers at the time of error. If it "
-      "is an installation program, correct the way it calls the service; otherwise give the dump "
-      "and logrec data to the system programmer."}},
+     {"A system component found an error and ended the task with completion code 073; "
+      "message IEA995I names the module that issued it. ",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 073, with any reason code. ",
+      "The system abnormally ends the task with completion code 073 after its recovery "
+      "routines have run.",
+      "Find the module that issued 073 in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S074", "074"},
-     {"An error occurred in the extended SVC router for type 1 routines, supervisor call 116 "
-      "(X'74'). The number in register 15, which selects one of the extended services of this "
-      "SVC, did not identify a routine defined to the system.",
+     {"A system component found an error and ended the task with completion code 074; "
+      "message IEA995I names the module that issued it. ",
       kNA,
-      "The system abnormally ends the program that issued SVC 116 without passing control to any "
-      "extended routine.",
-      "Make sure the program was assembled with the macro library of the system it runs on and "
-      "that register 15 is not altered between the macro expansion and the SVC. Correct the "
-      "program and run it again."}},
+      "The system abnormally ends the task with completion code 074 after its recovery "
+      "routines have run.",
+      "Find the module that issued 074 in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S075", "075"},
      {"An error occurred during processing of a DEBCHK macro (supervisor call 117, X'75'), which "
       "verifies that a data extent block (DEB) is recorded in the DEB table of the address space "
@@ -471,41 +461,38 @@ constexpr TextRow kRows[] = {
       "changed. ",
       kNA}},
     {{"S076", "076"},
-     {"The routine for supervisor call 118 (X'76') found an error and ended the issuer. The "
-      "request was refused at entry to the routine, or failed because the data areas it points to "
-      "were not what the routine expected.",
-      "The caller's registers at the supervisor call, kept in the routine's SVRB, show the "
-      "parameter list it passed; its PRB holds the return point. A caller not in the state or key "
-      "the routine requires, or a parameter list or control block that was overlaid, freed or in "
-      "a key the caller cannot use, points to the calling program; otherwise the logrec record "
-      "identifies the failing routine. ",
-      "The system ends the issuing task, writes a logrec record, and takes a dump if one was "
-      "requested.",
-      "Check the registers and parameter list at the time of error in the dump. Correct a problem "
-      "program that issued SVC 118; if the issuer is part of the system, report the problem to "
-      "the system programmer. "}},
+     {"A system component found an error and ended the task with completion code 076; "
+      "message IEA995I names the module that issued it. ",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 076, with any reason code. ",
+      "The system abnormally ends the task with completion code 076 after its recovery "
+      "routines have run.",
+      "Find the module that issued 076 in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S077", "077"},
-     {"An error occurred while the system processed a console service request. Register 15 holds "
-      "an error code of the form xxxxyyyy; the first halfword is for the vendor's internal use, "
-      "and the second, yyyy, is the reason code. The issuer was the console component (the "
-      "communications task, the console address space or SMCS) or a program requesting one of its "
-      "services.",
-      "0000 -> A start or stop request for MONITOR JOBNAMES, STATUS or SESSIONS named an "
-      "incorrect console or address space. 0010 -> The parameter list was not valid. 0014 -> The "
-      "caller was not running in the console address space. 001C -> The parameter list held "
-      "conflicting requests. 0020 -> The parameter list held incomplete or incorrect data. 0024 "
-      "-> The console was not dedicated to the requesting component. 0028 -> Communications task "
-      "processing failed. 002C -> The SMCS logical error exit found a logical error in an SMCS "
-      "console session. 002D -> SMCS could not initialize or set up a session with a logical unit "
-      "(see IEE052I or IEE053I). 002E -> An unexpected condition arose while SMCS set up a "
-      "session with a logical unit (see IEE053I or IEE057I). ",
-      "The system ends the requester or the console function in error and writes a logrec record; "
-      "depending on the reason code the console involved may become unusable until it is "
-      "activated again.",
-      "Note the reason code (the low halfword of register 15). For 0010, 001C and 0020 check the "
-      "parameter list the program passed to the console service; for 002D and 002E look up the "
-      "IEE messages issued for the SMCS session. For the other codes, or if the program is "
-      "correct, give the dump and logrec record to the system programmer."}},
+     {"An error occurred while the system processed a console service request. Register 15 "
+      "holds an error code of the form xxxxyyyy; the first halfword is for the vendor's "
+      "internal use, and the second, yyyy, is the reason code. The issuer was the console "
+      "component (the communications task, the console address space or SMCS) or a program "
+      "requesting one of its services.",
+      "0000 -> MONITOR JOBNAMES, STATUS or SESSIONS start or stop with an incorrect console "
+      "or ASID. 0004 -> the communications task got a parameter list that is not valid. 0008 "
+      "-> deletion of a buffer that does not exist. 000C -> no recovery environment could be "
+      "set up. 0010 -> the parameter list was not valid. 0014 -> the caller was not in the "
+      "console address space. 0018 -> a needed area was not obtained. 001C -> conflicting "
+      "requests in the parameter list. 0020 -> incomplete or incorrect data in the parameter "
+      "list. 0024 -> the console is not dedicated to the requesting component. 0028 -> "
+      "communications task processing failed. 002C -> the SMCS logical error exit found an "
+      "error in an SMCS session. 002D -> SMCS could not initialize or start an LU session "
+      "(IEE052I, IEE053I). 002E -> unexpected condition while SMCS started an LU session "
+      "(IEE053I, IEE057I). 002F -> storage overlay in DIDOCS. ",
+      "The system ends the requester or the console function in error and writes a logrec "
+      "record; depending on the reason code the console involved may become unusable until "
+      "it is activated again.",
+      "Note the reason code (the low halfword of register 15). For 0010, 001C and 0020 check "
+      "the parameter list the program passed to the console service; for 002D and 002E look "
+      "up the IEE messages issued for the SMCS session. For the other codes, or if the "
+      "program is correct, give the dump and logrec record to the system programmer."}},
     {{"S078", "078"},
      {"An error occurred during processing of a GETMAIN or FREEMAIN macro issued through "
       "supervisor call 120 (X'78'), used by register-form requests such as RU, RC, VRU and VRC. "
@@ -525,45 +512,53 @@ constexpr TextRow kRows[] = {
       "moving data past the end of a record area. Correct the program; if no overlay is found, "
       "report the problem with the dump to the system programmer."}},
     {{"S07A", "07A"},
-     {"An error occurred in the extended SVC router for type 2 routines, supervisor call 122 "
-      "(X'7A'). The routing code in register 15 did not select an existing type 2 routine, so the "
-      "requested service could not be called.",
-      kNA, "The system abnormally ends the task that issued SVC 122. ",
-      "Verify that the macro requesting the service was assembled with this release's macro "
-      "library and that register 15 still holds the value the expansion set when the SVC runs. "
-      "Correct the program and rerun it."}},
-    {{"S07B", "07B"},
-     {"An error occurred during processing of a PURGEDQ macro (supervisor call 123, X'7B'), which "
-      "removes service request blocks (SRBs) scheduled for an address space but not yet "
-      "dispatched. The parameter list named an address space or other operand that could not be "
-      "used.",
+     {"A system component found an error and ended the task with completion code 07A; "
+      "message IEA995I names the module that issued it. ",
       kNA,
-      "The system abnormally ends the routine that issued the PURGEDQ macro; the SRBs may remain "
-      "scheduled.",
-      "Check the PURGEDQ parameter list, in particular the address space identifier, and make "
-      "sure the caller has the authority the macro requires. Correct the program and run it "
-      "again. "}},
+      "The system abnormally ends the task with completion code 07A after its recovery "
+      "routines have run.",
+      "Find the module that issued 07A in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
+    {{"S07B", "07B"},
+     {"The system found an error in interprocessor communication. Register 15 holds the "
+      "reason code: 00, 04, 08 -> the caller of RISGNL, RPSGNL or DSGNL, in that order, "
+      "passed an incorrect PCCA address; registers 2 and 3 hold the caller's registers 0 and "
+      "1. 0C -> the caller's serial receiving routine for a RISGNL ended abnormally on the "
+      "processor handling the emergency signal. 10 -> the emergency signal second-level "
+      "interrupt handler found second-level recursion. 14 -> DSGNL was passed a SIGP order "
+      "code that is not supported.",
+      kNA,
+      "For reason codes 00, 04, 08, 0C and 14 the system abnormally ends the caller; for 10 "
+      "it writes a logrec data set error record.",
+      "Use register 14 at the time of error to find the module that issued the macro or "
+      "caused the emergency signal. Correct an installation module; report an IBM module, "
+      "with an SVC dump taken by SLIP SET,COMP=07B,ACTION=SVCD,END, to the system programmer."}},
     {{"S07C", "07C"},
-     {"An error occurred during processing of supervisor call 124 (X'7C'), the teleprocessing "
-      "input/output entry (TPIO) through which the telecommunications access methods pass network "
-      "I/O requests. The request, or the control blocks it named, failed validation.",
-      "Requests through this entry pass a request parameter list that must be in storage the "
-      "caller can reference and must carry a request code the access method supports; the session "
-      "or node it names must still be active, and the application's access method control blocks "
-      "must be intact. A request failing any of these checks is ended with this code. ",
-      "The system ends the task that issued the request; the access method may end the "
-      "application's network sessions.",
-      "Check the request parameter lists and control blocks the application passes to the access "
-      "method and correct any built or changed wrongly. If the error continues, report it to the "
-      "network system programmer."}},
+     {"The system detected a recursive ABEND macro (SVC 13): an abnormal end occurred again "
+      "while abnormal-end processing was under way. The reason code is kept in field ASCBARC "
+      "of the address space control block.",
+      "00 -> the system abnormally ended the task or the address space. 04 -> recovery for "
+      "the SVC first-level interrupt handler abnormally ended the address space. ",
+      "The system ends the current task or the current address space and may write an SVC "
+      "dump, a logrec data set error record, or both.",
+      "Look for the original abend: in the system trace find the SVC D entry for 07C, note "
+      "its ASID, and go back to the previous SVC D entry of that ASID, whose UNIQUE-3 column "
+      "holds the first abend code. Research that code, and give the dump to the system "
+      "programmer."}},
     {{"S07D", "07D"},
-     {"An error occurred during processing of an EVENTS macro, supervisor call 125 (X'7D'). "
-      "EVENTS creates and deletes an event table and lets a task wait for any of several ECBs "
-      "entered in it; the table given was not one the task created, or had been damaged.",
-      kNA, "The system abnormally ends the task that issued the EVENTS macro. ",
-      "Create the event table with EVENTS ENTRIES= before using it, pass its address unchanged, "
-      "do not free it before deleting it, and do not wait on it from another task. Correct the "
-      "program and run it again."}},
+     {"The system found an error while adding a functional recovery routine (FRR) to an FRR "
+      "recovery stack, or deleting one from it, with SETFRR. 00 -> the stack was full: a "
+      "program added FRRs without deleting them, issued SETFRR in a loop, or added too many "
+      "(installations are guaranteed only two); dump and logrec processing cannot run, and a "
+      "0DC abend with reason 8 usually follows. 04 -> SETFRR DELETE was issued by a caller "
+      "not entitled to hold FRRs at that moment: it held no lock, was enabled, was not an "
+      "SRB and had no FRR with EUT=YES.",
+      kNA,
+      "The system abnormally ends the unit of work that issued SETFRR and may write a logrec "
+      "data set error record.",
+      "Check the installation programs running in key 0 that issue SETFRR; register 14 at "
+      "the time of error points to the caller. Give every SETFRR ADD its DELETE, and delete "
+      "only while holding a lock, disabled, in SRB mode or under an EUT=YES FRR."}},
     {{"S07E", "07E"},
      {"An error occurred during processing of supervisor call 126 (X'7E'), which passes requests "
       "to the Mass Storage System communicator. The request was rejected, or failed on its way to "
@@ -579,33 +574,29 @@ constexpr TextRow kRows[] = {
       "system function made it, report the messages, logrec record and dump to the system "
       "programmer, who should also check the mass storage control."}},
     {{"S07F", "07F"},
-     {"A supervisor call 127 (X'7F') request could not be processed, and the routine ended its "
-      "caller. The program did not meet the requirements for using the SVC, or its registers did "
-      "not identify a valid request.",
-      kNA, "The system abnormally ends the task that issued SVC 127.",
-      "Use the dump to identify the issuer of SVC 127 and its parameters. A problem program "
-      "normally reaches this SVC only through a system macro, so check whether the expansion was "
-      "changed, then correct and rerun the program."}},
+     {"A system component found an error and ended the task with completion code 07F; "
+      "message IEA995I names the module that issued it. ",
+      kNA,
+      "The system abnormally ends the task with completion code 07F after its recovery "
+      "routines have run.",
+      "Find the module that issued 07F in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S080", "080"},
-     {"The routine for supervisor call 128 (X'80') could not complete its request and ended the "
-      "program. The registers, and the storage they pointed to, did not describe a request the "
-      "routine accepts from that caller.",
+     {"A system component found an error and ended the task with completion code 080; "
+      "message IEA995I names the module that issued it. ",
       kNA,
-      "The system abnormally ends the task that issued SVC 128, after its recovery routines have "
-      "had control.",
-      "Locate the SVC 128 instruction and its module from the PSW and registers at the time of "
-      "error. Correct an installation program that passed wrong parameters; report a system "
-      "module with the dump. "}},
+      "The system abnormally ends the task with completion code 080 after its recovery "
+      "routines have run.",
+      "Find the module that issued 080 in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S081", "081"},
-     {"An error occurred during processing of supervisor call 129 (X'81'). The issuer lacked the "
-      "state, key or authorization the routine requires, or the parameter area it passed was not "
-      "in accessible storage.",
+     {"A system component found an error and ended the task with completion code 081; "
+      "message IEA995I names the module that issued it. ",
       kNA,
-      "The system abnormally ends the task that issued SVC 129 and records the error in the "
-      "logrec data set.",
-      "Find the module that issued SVC 129 in the dump and check the parameters it passed. "
-      "Correct the program if it is your own; otherwise give the dump and logrec record to the "
-      "system programmer."}},
+      "The system abnormally ends the task with completion code 081 after its recovery "
+      "routines have run.",
+      "Find the module that issued 081 in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S083", "083"},
      {"An error occurred during processing of a RACINIT macro (supervisor call 131, X'83'), which "
       "verifies a user and builds or deletes the accessor environment element (ACEE) describing "
@@ -635,29 +626,29 @@ constexpr TextRow kRows[] = {
       "addresses of optional fields. If data set processing such as scratch made the request, "
       "report the problem with the dump to the system programmer. "}},
     {{"S086", "086"},
-     {"During processing of supervisor call 134 (X'86') the SVC routine detected an error and "
-      "ended the issuer: a parameter was not valid, or the SVC was issued in a way the routine "
-      "does not support.",
-      kNA, "The system abnormally ends the task that issued SVC 134. ",
-      "Find the module that issued SVC 134 in the dump. Correct the register contents a problem "
-      "program sets up for the SVC; if a system module issued it, contact the system programmer."}},
-    {{"S087", "087"},
-     {"An error occurred during processing of supervisor call 135 (X'87'). The caller's parameter "
-      "list was not accessible or held values the routine does not allow, or the caller was not "
-      "authorized for the function.",
+     {"A system component found an error and ended the task with completion code 086; "
+      "message IEA995I names the module that issued it. ",
       kNA,
-      "The system abnormally ends the program that issued SVC 135 and writes a logrec error "
-      "record.",
-      "Review the parameter list and authorization of the program that issued SVC 135, as shown "
-      "in the dump. Correct the program and run it again, or report system code to the system "
-      "programmer."}},
+      "The system abnormally ends the task with completion code 086 after its recovery "
+      "routines have run.",
+      "Find the module that issued 086 in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
+    {{"S087", "087"},
+     {"A system component found an error and ended the task with completion code 087; "
+      "message IEA995I names the module that issued it. ",
+      kNA,
+      "The system abnormally ends the task with completion code 087 after its recovery "
+      "routines have run.",
+      "Find the module that issued 087 in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S089", "089"},
-     {"An error occurred in the extended SVC router for type 6 routines, supervisor call 137 "
-      "(X'89'). The code in register 15 did not match an installed type 6 routine, so the router "
-      "could not pass control to the requested service.",
-      kNA, "The system abnormally ends the task that issued SVC 137.",
-      "Reassemble the program with the system macro library of the level it runs under, and check "
-      "that nothing alters register 15 between the expansion and the SVC."}},
+     {"A system component found an error and ended the task with completion code 089; "
+      "message IEA995I names the module that issued it. ",
+      kNA,
+      "The system abnormally ends the task with completion code 089 after its recovery "
+      "routines have run.",
+      "Find the module that issued 089 in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S08A", "08A"},
      {"An error occurred during processing of a PGSER macro (supervisor call 138, X'8A'), the "
       "page services interface used to fix, free, load, release or page out virtual storage. The "
@@ -680,38 +671,30 @@ constexpr TextRow kRows[] = {
       "The system abnormally ends the task that issued the CVAF macro; the VTOC is not updated.",
       kNA}},
     {{"S08C", "08C"},
-     {"The system found an error during processing of supervisor call 140 (X'8C') and ended the "
-      "issuer. The SVC routine checks its caller and parameters before doing any work, and one of "
-      "those checks failed.",
-      "The caller's registers at the supervisor call, kept in the routine's SVRB, show the "
-      "parameter list address in register 1; the caller's PRB holds the return point. An issuer "
-      "without the state, key or APF authorization the routine requires, an address of zero or "
-      "one the caller cannot fetch, or a length, count or function code out of range in the list "
-      "points to the calling program. ",
-      "The system abnormally ends the task that issued SVC 140 and writes a logrec error record. ",
+     {"A system component found an error and ended the task with completion code 08C; "
+      "message IEA995I names the module that issued it. ",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 08C, with any reason code. ",
+      "The system abnormally ends the task with completion code 08C after its recovery "
+      "routines have run.",
       kNA}},
     {{"S08D", "08D"},
-     {"An error was detected during processing of supervisor call 141 (X'8D'). The request was "
-      "not performed: its parameters were unusable, or the caller lacked the authority it needs.",
-      "The reason code in message IEA995I, where the routine sets one, identifies the failing "
-      "check. Requests needing supervisor state, a system key or APF authorization from a caller "
-      "without them, parameter lists or areas that are not addressable or hold values out of "
-      "range, and registers changed after the macro expansion set them all point to the calling "
-      "program; a failure with correct input points to the routine. ",
-      "The system abnormally ends the task that issued SVC 141.",
-      "Find the issuing module in the dump and check its parameters and authorization. Correct "
-      "the program and run the job again, or give the dump to the system programmer if a system "
-      "module issued the SVC."}},
+     {"A system component found an error and ended the task with completion code 08D; "
+      "message IEA995I names the module that issued it. ",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 08D, with any reason code. ",
+      "The system abnormally ends the task with completion code 08D after its recovery "
+      "routines have run.",
+      "Find the module that issued 08D in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S08E", "08E"},
-     {"An error occurred during processing of supervisor call 142 (X'8E'). The routine ended its "
-      "caller because the request failed its validity checks, or because the routine failed while "
-      "performing it. ",
+     {"A system component found an error and ended the task with completion code 08E; "
+      "message IEA995I names the module that issued it. ",
       kNA,
-      "The system abnormally ends the task that issued SVC 142, giving control first to the "
-      "task's recovery routines.",
-      "Check the module that issued SVC 142 and the registers it passed. Correct the program if "
-      "it set up the request incorrectly; otherwise report the error and the logrec record to the "
-      "system programmer."}},
+      "The system abnormally ends the task with completion code 08E after its recovery "
+      "routines have run.",
+      "Find the module that issued 08E in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S08F", "08F"},
      {"An error occurred during processing of a cryptographic request through supervisor call 143 "
       "(X'8F'), which serves the GENKEY, RETKEY, CIPHER and EMK macros of the programmed "
@@ -727,68 +710,58 @@ constexpr TextRow kRows[] = {
       "security administrator verify that the keys exist and that the program may use them, then "
       "run the job again. "}},
     {{"S090", "090"},
-     {"The routine for supervisor call 144 (X'90') could not process the request and ended the "
-      "caller. The reason code in register 15, where the routine sets one, and the module named "
-      "in message IEA995I identify the condition; the caller's registers at the SVC are kept in "
-      "the routine's SVRB.",
+     {"A system component found an error and ended the task with completion code 090; "
+      "message IEA995I names the module that issued it. ",
       kNA, kNA, kRespHighSvcEvidence}},
     {{"S091", "091"},
-     {"An error occurred during processing of supervisor call 145 (X'91'), and the SVC routine "
-      "ended the issuer. Register 15, where the routine sets a reason code, and message IEA995I "
-      "identify the failing check and the module that found it.",
+     {"A system component found an error and ended the task with completion code 091; "
+      "message IEA995I names the module that issued it. ",
       "NA.", kNA,
-      "If the program issues SVC 145 directly, check the registers and parameter list it builds "
-      "and correct them. Otherwise report the abend, with the dump and logrec record, to the "
-      "system programmer. "}},
+      "Find the module that issued 091 in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S092", "092"},
-     {"The system detected an error during processing of supervisor call 146 (X'92') and ended "
-      "the issuer. The reason code in register 15, where one is set, and the symptom dump in "
-      "message IEA995I show which check failed and in which module.",
+     {"A system component found an error and ended the task with completion code 092; "
+      "message IEA995I names the module that issued it. ",
       kNA, kNA, kRespHighSvcEvidence}},
     {{"S093", "093"},
-     {"An error occurred during processing of supervisor call 147 (X'93'), and the routine ended "
-      "the issuer. The reason code in register 15, if the routine sets one, identifies the "
-      "condition; message IEA995I gives the module and the registers at the error. ",
+     {"A system component found an error and ended the task with completion code 093; "
+      "message IEA995I names the module that issued it. ",
       kNA, kNA, kRespHighSvcEvidence}},
     {{"S094", "094"},
-     {"The routine for supervisor call 148 (X'94') could not complete the request and ended the "
-      "issuer. Where the routine supplies a reason code it is in register 15; message IEA995I "
-      "names the module that found the error.",
+     {"A system component found an error and ended the task with completion code 094; "
+      "message IEA995I names the module that issued it. ",
       kNA, kNA, kRespHighSvcEvidence}},
     {{"S095", "095"},
-     {"An error occurred during processing of supervisor call 149 (X'95') and the routine ended "
-      "the issuer. The reason code in register 15, where one is set, and the module named in "
-      "message IEA995I identify the failing check.",
+     {"A system component found an error and ended the task with completion code 095; "
+      "message IEA995I names the module that issued it. ",
       kNA, kNA,
-      "Find the module that issued SVC 149 and the parameter area it passed in the dump. Correct "
-      "an installation program that built the area wrongly; report a failing system module to the "
-      "system programmer."}},
+      "Find the module that issued 095 in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S096", "096"},
-     {"The system ended the task with completion code 096. The code does not report an error of "
-      "supervisor call 150 (X'96') as its last two digits suggest; the component that detected "
-      "the error issues it, and the reason code kept with the abend names the condition. ",
-      kNA, kNA, kRespHighSvcEvidence}},
-    {{"S097", "097"},
-     {"An error occurred during processing of supervisor call 151 (X'97') and the routine ended "
-      "the issuer. The reason code in register 15, where the routine sets one, and message "
-      "IEA995I identify the condition and the module.",
+     {"The error occurred while a basic telecommunications access method (BTAM) OPEN routine "
+      "processed a DCB asking for dynamic buffer allocation (DCBBFTEK): the DCB gave neither "
+      "the address of a buffer pool control block (DCBBUFCB) nor the number and length of "
+      "the buffers (DCBBUFNO, DCBBUFL), so no buffers could be allocated. ",
       kNA, kNA,
-      "Find the SVC 151 instruction from the PSW in the dump and check how the program prepared "
-      "the registers for it. Correct the program, or pass the dump to the system programmer if "
-      "system code issued it."}},
+      "Supply a buffer pool and put the address of its control block in DCBBUFCB, or give "
+      "the number and length of the buffers, or handle buffering in the program and remove "
+      "BFTEK=D from the DCB macro or the DD statement. Run the job step again."}},
+    {{"S097", "097"},
+     {"A system component found an error and ended the task with completion code 097; "
+      "message IEA995I names the module that issued it. ",
+      kNA, kNA,
+      "Find the module that issued 097 in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S098", "098"},
-     {"An error was found while processing supervisor call 152 (X'98') and the routine ended the "
-      "issuer. Register 15 holds the reason code where the routine sets one; message IEA995I "
-      "names the module that found the error.",
+     {"A system component found an error and ended the task with completion code 098; "
+      "message IEA995I names the module that issued it. ",
       kNA, kNA, kRespHighSvcEvidence}},
     {{"S099", "099"},
-     {"An error occurred during processing of supervisor call 153 (X'99') and the routine ended "
-      "the issuer. The reason code in register 15, where one is set, and the logrec record and "
-      "message IEA995I name the module involved. ",
+     {"A system component found an error and ended the task with completion code 099; "
+      "message IEA995I names the module that issued it. ",
       kNA, kNA,
-      "Collect the logrec record and dump, and check whether the program that issued SVC 153 "
-      "passed the parameters the service expects. Correct the program if not; otherwise report "
-      "the problem to the system programmer. "}},
+      "Find the module that issued 099 in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
 };
 
 }  // namespace
