@@ -337,15 +337,14 @@ constexpr TextRow kRows[] = {
       "Give the entry point a name that no other loaded module uses, and make sure its address "
       "falls inside a module the task loaded. Correct the program and run the job again."}},
     {{"S02A", "02A"},
-     {"An error occurred during processing of an ATTACH macro (SVC 42), which creates a subtask: "
-      "the parameter list, the program name or entry address, or an option such as the ECB, the "
-      "exit routine or the subpool list was not valid for the attaching task.",
+     {"A system component found an error and ended the task with completion code 02A; "
+      "message IEA995I names the module that issued it. ATTACH parameter errors are reported "
+      "with other codes, such as 72A.",
       kNA,
-      "The system abnormally ends the task that issued the ATTACH macro; the subtask is not "
-      "created.",
-      "Check the ATTACH parameter list, especially addresses the program supplies at run time, "
-      "and make sure the named program is in a library the task can reach. Correct the program "
-      "and run the job again."}},
+      "The system abnormally ends the task with completion code 02A after its recovery "
+      "routines have run.",
+      "Find the module that issued 02A in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S02B", "02B"},
      {"An error occurred during processing of a CIRB macro (SVC 43), which creates an "
       "interruption request block for an asynchronous exit routine: the exit routine address or "
@@ -354,12 +353,12 @@ constexpr TextRow kRows[] = {
       "Check the CIRB macro's operands and the program's authorization, correct the program, and "
       "run the job again."}},
     {{"S02C", "02C"},
-     {"An error occurred during processing of a CHAP macro (SVC 44), which changes the "
-      "dispatching priority of a task: the priority value or the TCB address was not valid, or "
-      "the TCB was not that of a subtask of the issuing task.",
+     {"A system component found an error and ended the task with completion code 02C; "
+      "message IEA995I names the module that issued it. An incorrect TCB address on CHAP is "
+      "reported as 12C.",
       kNA, kActEndsIssuerWithDump,
-      "Pass CHAP a priority change within the limit of the job step and the address of a TCB the "
-      "task created. Correct the program and run the job again."}},
+      "Find the module that issued 02C in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S02D", "02D"},
      {"An error occurred in the overlay supervisor (SVC 45) while it processed a branch or CALL "
       "to a segment of an overlay program: the entry table or segment table that the linkage "
@@ -506,16 +505,14 @@ constexpr TextRow kRows[] = {
       "Code the DD statements so that every volume and area of the data set appears in the order "
       "used when it was created, and run the job again."}},
     {{"S03E", "03E"},
-     {"An error occurred during processing of a DETACH macro (SVC 62): the TCB address passed was "
-      "not that of a subtask the issuing task had attached, or the subtask was detached while it "
-      "was still running.",
-      "Possible causes: the field holding the TCB address was wrong or had been overlaid; the "
-      "subtask had already been detached; the program detached a subtask that had not yet "
-      "finished, which ends the subtask abnormally; the task tried to detach a task that it did "
-      "not attach. ",
+     {"A system component found an error and ended the task with completion code 03E; "
+      "message IEA995I names the module that issued it. Errors in DETACH input parameters "
+      "are reported as 23E.",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 03E, with any reason code. ",
       kNA,
-      "Keep the TCB address returned by ATTACH, detach each subtask once and only after its ECB "
-      "shows that it has ended, and run the job again."}},
+      "Find the module that issued 03E in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S03F", "03F"},
      {"A system component found an error and ended the task with completion code 03F; "
       "message IEA995I names the module. Checkpoint and restart failures are reported as 13F "

@@ -4,11 +4,9 @@
 namespace quenmar::catalog::mvs {
 namespace {
 
-// Texts more than one row of this file shows.
-
-// The higher SVC numbers of this stretch belong to services that problem programs reach only
-// through system macros, so the advice for them is the same: collect the evidence and hand it on.
-constexpr std::string_view kRespHighSvcEvidence =
+// Rows whose issuing component the documentation does not name give the same advice: collect
+// the evidence and hand it on.
+constexpr std::string_view kRespKeepEvidence =
     "Note the completion code, the reason code if register 15 held one, and the messages issued "
     "just before the abend, and keep the dump. Check whether the program overwrote storage it had "
     "passed to a system service; if not, give the material to the system programmer. ";
@@ -712,7 +710,7 @@ constexpr TextRow kRows[] = {
     {{"S090", "090"},
      {"A system component found an error and ended the task with completion code 090; "
       "message IEA995I names the module that issued it. ",
-      kNA, kNA, kRespHighSvcEvidence}},
+      kNA, kNA, kRespKeepEvidence}},
     {{"S091", "091"},
      {"A system component found an error and ended the task with completion code 091; "
       "message IEA995I names the module that issued it. ",
@@ -722,15 +720,15 @@ constexpr TextRow kRows[] = {
     {{"S092", "092"},
      {"A system component found an error and ended the task with completion code 092; "
       "message IEA995I names the module that issued it. ",
-      kNA, kNA, kRespHighSvcEvidence}},
+      kNA, kNA, kRespKeepEvidence}},
     {{"S093", "093"},
      {"A system component found an error and ended the task with completion code 093; "
       "message IEA995I names the module that issued it. ",
-      kNA, kNA, kRespHighSvcEvidence}},
+      kNA, kNA, kRespKeepEvidence}},
     {{"S094", "094"},
      {"A system component found an error and ended the task with completion code 094; "
       "message IEA995I names the module that issued it. ",
-      kNA, kNA, kRespHighSvcEvidence}},
+      kNA, kNA, kRespKeepEvidence}},
     {{"S095", "095"},
      {"A system component found an error and ended the task with completion code 095; "
       "message IEA995I names the module that issued it. ",
@@ -755,7 +753,7 @@ constexpr TextRow kRows[] = {
     {{"S098", "098"},
      {"A system component found an error and ended the task with completion code 098; "
       "message IEA995I names the module that issued it. ",
-      kNA, kNA, kRespHighSvcEvidence}},
+      kNA, kNA, kRespKeepEvidence}},
     {{"S099", "099"},
      {"A system component found an error and ended the task with completion code 099; "
       "message IEA995I names the module that issued it. ",

@@ -5,15 +5,15 @@ namespace quenmar::catalog::mvs {
 namespace {
 
 // S0AB reports the abend in the words of its own system action.
-constexpr std::string_view kSvc171Ends =
+constexpr std::string_view kEndsAfterOwnRecovery =
     "A system component found an error, and the system abnormally ends the task with "
     "completion code 0AB after the task's own recovery routines have had a chance to retry.";
 
-// Neighbouring supervisor calls that end their caller the same way.
-constexpr std::string_view kActEndsSvcCallerWithDump =
+// Rows whose issuing component the documentation does not name share these.
+constexpr std::string_view kActEndsTaskWithDump =
     "The system abnormally ends the task. A dump is written when the step has a SYSUDUMP, "
     "SYSABEND or SYSMDUMP DD statement.";
-constexpr std::string_view kRespSvcRetryWithDump =
+constexpr std::string_view kRespRerunWithDump =
     "If the step has no dump DD statement, add SYSUDUMP or SYSMDUMP and run it again. "
     "Check the request the program made of the component named in message IEA995I; if it "
     "is right, give the dump, the job log and the logrec record to the system programmer.";
@@ -168,7 +168,7 @@ constexpr TextRow kRows[] = {
       "Find the module that issued 0AA in message IEA995I or the dump. Correct the request "
       "the program made of it, or give the dump to the system programmer."}},
     {{"S0AB", "0AB"},
-     {kSvc171Ends, kNA, kSvc171Ends,
+     {kEndsAfterOwnRecovery, kNA, kEndsAfterOwnRecovery,
       "Find the module that issued 0AB in message IEA995I or the dump. Correct the request "
       "the program made of it, or give the dump to the system programmer."}},
     {{"S0AC", "0AC"},
@@ -236,14 +236,14 @@ constexpr TextRow kRows[] = {
       kNA,
       "The system abnormally ends the task with completion code 0B2 after its recovery "
       "routines have run.",
-      kRespSvcRetryWithDump}},
+      kRespRerunWithDump}},
     {{"S0B3", "0B3"},
      {"A system component found an error and ended the task with completion code 0B3; "
       "message IEA995I names the module that issued it.",
       kNA,
       "The system abnormally ends the task with completion code 0B3 after its recovery "
       "routines have run.",
-      kRespSvcRetryWithDump}},
+      kRespRerunWithDump}},
     {{"S0B4", "0B4"},
      {"A system component found an error and ended the task with completion code 0B4; "
       "message IEA995I names the module that issued it.",
@@ -312,7 +312,7 @@ constexpr TextRow kRows[] = {
     {{"S0BB", "0BB"},
      {"A system component found an error and ended the task with completion code 0BB; "
       "message IEA995I names the module that issued it.",
-      kNA, kActEndsSvcCallerWithDump, kNA}},
+      kNA, kActEndsTaskWithDump, kNA}},
     {{"S0BD", "0BD"},
      {"A system component found an error and ended the task with completion code 0BD; "
       "message IEA995I names the module that issued it.",
