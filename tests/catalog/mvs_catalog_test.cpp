@@ -289,6 +289,32 @@ TEST(MvsFirstStretch, EveryBreakdownEntryIsKeyedByARealCode) {
   }
 }
 
+// Where a text sends the reader to the code that really reports a condition ("reported as D23"),
+// that code must be one the catalogue can show, and not the row's own.
+TEST(MvsFirstStretch, CodesReferredToAreInTheMvsList) {
+  static const std::regex referral(
+      R"(reported (?:as|with other codes, such as) ([0-9A-F]{3})(?: to ([0-9A-F]{3}))?)");
+  const auto list = codeList();
+  const std::set<std::string_view> known(list.begin(), list.end());
+  std::size_t referrals = 0;
+  for (const auto& [code, row] : rows(1, 3)) {
+    for (Pane p : {kReason, kDescription, kAction, kResponse}) {
+      const std::string text(paneOf(*row, p));
+      for (std::sregex_iterator it(text.begin(), text.end(), referral), end; it != end; ++it) {
+        for (std::size_t group = 1; group <= 2; ++group) {
+          if ((*it)[group].matched) {
+            const std::string target = "S" + (*it)[group].str();
+            ++referrals;
+            EXPECT_EQ(known.count(target), 1u) << code << " refers to " << target;
+            EXPECT_NE(target, code) << code << " refers to itself";
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GE(referrals, 5u);
+}
+
 TEST(MvsFirstStretch, SizesOfTheTexts) {
   const Sizes s = sizes(rows(1, 3), {"NA", "NA.", ""});
   EXPECT_EQ(s.texts, 586u);
