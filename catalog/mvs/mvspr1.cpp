@@ -523,10 +523,14 @@ constexpr TextRow kRows[] = {
       "Find the module that issued 03F in message IEA995I or the dump. Correct the request "
       "the program made of it, or give the dump to the system programmer."}},
     {{"S040", "040"},
-     {"An error occurred during processing of an RDJFCB macro (SVC 64), which copies the job file "
-      "control block of a DD statement into the program's storage: the exit list of the DCB had "
-      "no JFCB entry, or the area it named was not storage the program can write.",
-      kNA, "The system abnormally ends the task that issued the RDJFCB macro.", kNA}},
+     {"The system abnormally ended a task while the nucleus initialization program (NIP) was "
+      "running. The rightmost four bytes of the wait state PSW have the form x0cccwww, where "
+      "ccc is the abend code of the failure and www the wait state code; the registers at "
+      "the abend request are in the area addressed by field NVTDIAGA (IHANVT).",
+      kNA,
+      "The system issues message IEA303W and enters a non-restartable wait state. The "
+      "operator records the wait state PSW and, when asked, takes a stand-alone dump.",
+      kNA}},
     {{"S041", "041"},
      {"An error occurred while an application program exchanged messages with the TCAM message "
       "control program: the message control program was not active, or the application program's "
