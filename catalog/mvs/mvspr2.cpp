@@ -64,19 +64,14 @@ constexpr TextRow kRows[] = {
       "damaged data set, and restart DB2; otherwise report the dumps to the DB2 system "
       "programmer. "}},
     {{"S051", "051"},
-     {"An error occurred during processing of supervisor call 81 (X'51'), which serves the SETPRT "
-      "macro (loading a character set, forms control buffer or other setup into a printer) and "
-      "the SETDEV macro. The request, or the data set it refers to, was not in a usable state.",
-      "SETPRT works on the DCB of an open printer data set and may load images from "
-      "SYS1.IMAGELIB. The code points to a request the routine could not report through a return "
-      "code: a parameter list outside the issuer's storage or with fields it cannot interpret, a "
-      "DCB that was not open for a printer or whose DEB does not belong to the task, or a failure "
-      "while the image library was read. ",
-      "The system abnormally ends the task that issued the SETPRT or SETDEV macro; the printer "
-      "setup is not done.",
-      "Check that the DCB was open when the macro was issued and that the program did not alter "
-      "the SETPRT parameter list or the DCB. Correct the program and run the job again; if the "
-      "image library is at fault, have the system programmer check SYS1.IMAGELIB."}},
+     {"A system component found an error and ended the task with completion code 051; message "
+      "IEA995I names the module that issued it.",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 051, with any reason code. ",
+      "The system abnormally ends the task with completion code 051 after its recovery "
+      "routines have run.",
+      "Find the module that issued 051 in message IEA995I or the dump. Correct the request the "
+      "program made of it, or give the dump to the system programmer."}},
     {{"S052", "052"},
      {"A program issued a macro requesting a Program Call/authorization (PC/AUTH) service "
       "incorrectly. Register 15 holds a reason code xxyy, where xx names the macro issued "
@@ -94,16 +89,10 @@ constexpr TextRow kRows[] = {
       "installation program; if a system component issued the macro, report the dump to the "
       "system programmer."}},
     {{"S053", "053"},
-     {"An error occurred during processing of supervisor call 83 (X'53'), the entry through which "
-      "the SMFWTM macro hands a record to the system management facilities (SMF) to be written to "
-      "the SMF data sets. The SVC routine could not accept the request in the form its caller "
-      "passed it.",
-      "SMFWTM and SMFEWTM are for authorized callers. Register 1 must address a complete SMF "
-      "record in storage the caller can reference, and the record descriptor word must give a "
-      "length no shorter than the SMF header and no longer than the largest record SMF writes. An "
-      "issuer without APF authorization, supervisor state or a system key, a record address "
-      "outside the caller's storage, or a record or register changed after the macro expansion "
-      "built the request leads to this code. ",
+     {"A system component found an error and ended the task with completion code 053; message "
+      "IEA995I names the module that issued it.",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 053, with any reason code. ",
       kNA, kNA}},
     {{"S054", "054"},
      {"An error was found in a graphics request issued through supervisor call 84 (X'54'). SVC 84 "
@@ -113,20 +102,14 @@ constexpr TextRow kRows[] = {
       "Check the graphics macros issued before the failure, in particular the DCB and the device "
       "and buffer addresses they name. Correct the program and run the job again."}},
     {{"S055", "055"},
-     {"An error occurred during dynamic device reconfiguration (DDR), the function reached "
-      "through supervisor call 85 (X'55') that moves a mounted volume to another device after an "
-      "I/O error or at the operator's request. The swap could not be completed.",
-      "A swap is started either by the operator, who names the device to receive the volume, or "
-      "by error recovery after a permanent error on the original device. For an operator swap, "
-      "the chosen device must be online, ready and able to take the volume; for a system swap, "
-      "the control blocks of the original device must be consistent. The DDR messages issued "
-      "before the abend name both devices. SVC 85 is for system use; a program outside the system "
-      "that issues it is ended. ",
-      "The system ends the task that was using the device. DDR messages issued before the failure "
-      "name the devices involved.",
-      "Review the DDR messages and the logrec error record. If the operator chose the target "
-      "device, make sure it is online, ready and compatible with the volume, then rerun the job; "
-      "otherwise report the problem with the dump to the system programmer."}},
+     {"A system component found an error and ended the task with completion code 055; message "
+      "IEA995I names the module that issued it.",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 055, with any reason code. ",
+      "The system abnormally ends the task with completion code 055 after its recovery "
+      "routines have run.",
+      "Find the module that issued 055 in message IEA995I or the dump. Correct the request the "
+      "program made of it, or give the dump to the system programmer."}},
     {{"S056", "056"},
      {"An error occurred during processing of supervisor call 86 (X'56'), the ATLAS service, "
       "which assigns an alternate track when a data check shows a track on a direct access volume "
@@ -150,14 +133,12 @@ constexpr TextRow kRows[] = {
       "Find the module that issued 058 in message IEA995I or the dump. Correct the request "
       "the program made of it, or give the dump to the system programmer."}},
     {{"S059", "059"},
-     {"An error occurred during processing of supervisor call 89 (X'59'), the emulator service "
-      "routine (EMSERV) used by programs running under an emulator of an earlier system. The "
-      "service request could not be processed.",
-      "The emulator services are available only to a program running under control of the "
-      "emulator, and only for the request codes the routine provides; the results are stored in "
-      "an area the caller must be able to change. An issuer that is not under the emulator, an "
-      "unknown request code or a result area it cannot reference in its key leads to this code. ",
-      "The system abnormally ends the emulated program and the emulator task that controls it. ",
+     {"A system component found an error and ended the task with completion code 059; message "
+      "IEA995I names the module that issued it.",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 059, with any reason code. ",
+      "The system abnormally ends the task with completion code 059 after its recovery "
+      "routines have run. ",
       kNA}},
     {{"S05A", "05A"},
      {"The system found an error in a request to supervisor call 90 (X'5A'), the entry to the job "
@@ -190,31 +171,24 @@ constexpr TextRow kRows[] = {
       "in the job log. If the problem follows a change to the JCL or to a dynamic allocation "
       "request, correct it; otherwise give the dump and reason code to the system programmer. "}},
     {{"S05D", "05D"},
-     {"An error was found during processing of a TGET, TPUT or TPG macro (supervisor call 93, "
-      "X'5D'). These macros read from and write to a TSO/E terminal, and the buffer, length or "
-      "options passed in registers 0 and 1 could not be used.",
-      "TGET reads into a buffer the program must be able to change, and TPUT and TPG write from a "
-      "buffer it must be able to read, both addressed by register 1; register 0 holds the length "
-      "and the high-order byte of register 1 the options. A buffer address outside the program's "
-      "storage, a length of zero or above what terminal support accepts, an option combination "
-      "the macro does not allow, or a terminal session that has already ended leads to this code. ",
-      "The system abnormally ends the program that issued the terminal macro; under TSO/E, "
-      "control returns to recovery or to the READY prompt.",
-      "Check the buffer address, length and option bits the program places in registers 0 and 1 "
-      "before TGET, TPUT or TPG. Correct the program and run it again."}},
+     {"A system component found an error and ended the task with completion code 05D; message "
+      "IEA995I names the module that issued it. Errors in the data areas passed to TGET, TPUT "
+      "or TPG (SVC 93) are reported as 15D, not with this code.",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 05D, with any reason code. ",
+      "The system abnormally ends the task with completion code 05D after its recovery "
+      "routines have run.",
+      "Find the module that issued 05D in message IEA995I or the dump. Correct the request the "
+      "program made of it, or give the dump to the system programmer."}},
     {{"S05E", "05E"},
-     {"An error occurred in one of the terminal control macros serviced by supervisor call 94 "
-      "(X'5E'), such as STCC, STATTN, STAUTOLN, STSIZE, STTIMEOU, GTSIZE, TCLEARQ or STFSMODE. "
-      "The parameters passed did not describe a valid terminal request.",
-      "Each terminal control macro sets a function code and its operands in registers 0 and 1 "
-      "before the supervisor call. A function code the routine does not recognize, usually "
-      "because the program built or changed the registers itself, an operand such as a line or "
-      "screen size out of range for the function, or an issuer not running under TSO/E with a "
-      "terminal leads to this code. ",
-      "The system abnormally ends the program that issued the terminal control macro.",
-      "Check the macro's operands and any code that changes registers 0 and 1 between the macro "
-      "expansion and the SVC. Correct the program, or run it from a TSO/E terminal if it needs "
-      "one."}},
+     {"A system component found an error and ended the task with completion code 05E; message "
+      "IEA995I names the module that issued it.",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 05E, with any reason code. ",
+      "The system abnormally ends the task with completion code 05E after its recovery "
+      "routines have run.",
+      "Find the module that issued 05E in message IEA995I or the dump. Correct the request the "
+      "program made of it, or give the dump to the system programmer."}},
     {{"S05F", "05F"},
      {"An error occurred while the system resources manager (SRM) processed a SYSEVENT macro, "
       "supervisor call 95 (X'5F'), by which events such as swaps and terminal waits are reported "
@@ -226,44 +200,33 @@ constexpr TextRow kRows[] = {
       "issued it, check the event code and parameter registers and correct the program; otherwise "
       "report the problem to the system programmer."}},
     {{"S060", "060"},
-     {"An error occurred during processing of a STAX macro (supervisor call 96, X'60'). STAX "
-      "establishes or cancels an attention exit, which gets control when a TSO/E user presses the "
-      "attention key; the parameter list could not be used, or the task cannot have attention "
-      "exits.",
-      "The STAX parameter list, addressed by register 1, names the exit routine and optional "
-      "input and output buffers, all of which must stay in storage the task can reference while "
-      "the exit is established. A list or address outside that storage, a list or exit routine "
-      "freed or overwritten while the exit was still established, or a task with no terminal (or "
-      "whose session is ending) leads to this code. ",
-      "The system abnormally ends the task that issued the STAX macro. ",
-      "The parameter list, exit routine and buffers named by STAX must stay in place and "
-      "unchanged while the exit is established. Correct the program and run it again."}},
+     {"A system component found an error and ended the task with completion code 060; message "
+      "IEA995I names the module that issued it. Incorrect STAX parameters are reported as 260, "
+      "not with this code.",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 060, with any reason code. ",
+      "The system abnormally ends the task with completion code 060 after its recovery "
+      "routines have run. ",
+      "Find the module that issued 060 in message IEA995I or the dump. Correct the request the "
+      "program made of it, or give the dump to the system programmer."}},
     {{"S061", "061"},
-     {"An error occurred during processing of supervisor call 97 (X'61'), which the TSO/E TEST "
-      "command uses to set breakpoints and take control of the program being tested. The request "
-      "was not valid, or the SVC was executed by a program other than TEST.",
-      "SVC 97 is issued only by TEST and by the breakpoints TEST places in the program under "
-      "test. The code appears when an SVC 97 instruction runs outside TEST, for example after a "
-      "branch into data that contains it, when the program under test has overwritten an "
-      "instruction at a breakpoint so that TEST cannot restore it, or when the registers at the "
-      "SVC do not match a request TEST made. ",
-      "The system abnormally ends the program under test, or the program that issued SVC 97.",
-      "Under TEST, remove the breakpoints and run again; a program that overwrites its own "
-      "instructions can destroy a breakpoint. Outside TEST, find out why an SVC 97 instruction "
-      "was executed, which usually means a branch to a wrong address."}},
+     {"A system component found an error and ended the task with completion code 061; message "
+      "IEA995I names the module that issued it.",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 061, with any reason code. ",
+      "The system abnormally ends the task with completion code 061 after its recovery "
+      "routines have run.",
+      "Find the module that issued 061 in message IEA995I or the dump. Correct the request the "
+      "program made of it, or give the dump to the system programmer."}},
     {{"S062", "062"},
-     {"An error occurred while the system processed a PROTECT macro (supervisor call 98, X'62'), "
-      "which adds, changes, deletes or lists entries in the PASSWORD data set that protects data "
-      "sets with passwords. The request could not be completed.",
-      "PROTECT adds, replaces, deletes or lists entries of the PASSWORD data set through a "
-      "parameter list that gives the function, the data set name and the passwords in "
-      "fixed-length, padded fields. A list outside the caller's storage or with an unknown "
-      "function code, name or password fields without the required lengths or padding, or a "
-      "PASSWORD data set that is missing or cannot be opened or updated leads to this code. ",
+     {"A system component found an error and ended the task with completion code 062; message "
+      "IEA995I names the module that issued it. PROTECT reports its own errors to the caller "
+      "as return codes in register 15, not with this code.",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 062, with any reason code. ",
       kNA,
-      "Check the PROTECT parameter list and the data set name and passwords it holds. If the list "
-      "is correct, ask the system programmer to check the PASSWORD data set, then run the job "
-      "again."}},
+      "Find the module that issued 062 in message IEA995I or the dump. Correct the request the "
+      "program made of it, or give the dump to the system programmer."}},
     {{"S063", "063"},
      {"An error occurred during processing of a DYNALLOC macro, supervisor call 99 (X'63'). The "
       "request block or its text units could not be read from the caller's storage, so no error "
@@ -281,28 +244,21 @@ constexpr TextRow kRows[] = {
       "not affected. ",
       kNA}},
     {{"S065", "065"},
-     {"An error occurred during processing of supervisor call 101 (X'65'), the interface between "
-      "TSO/E terminal support and the telecommunications access method (QTIP). The terminal input "
-      "or output request could not be handled with the control blocks it named.",
-      "The interface works on the terminal control blocks of the user's session and on buffers "
-      "and queue elements of the access method. A session that has already ended or a dropped "
-      "line, an entry code in register 0 that names no service of the interface, or a buffer or "
-      "queue element outside the storage the routine can reach leads to this code. ",
-      "The system abnormally ends the task that issued the request and writes a logrec error "
-      "record.",
-      "Report the problem with the logrec record and the dump to the system programmer, and have "
-      "the user log on again if the session was lost. If an installation program issued the SVC, "
-      "check its entry code and parameters."}},
+     {"A system component found an error and ended the task with completion code 065; message "
+      "IEA995I names the module that issued it.",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 065, with any reason code. ",
+      "The system abnormally ends the task with completion code 065 after its recovery "
+      "routines have run.",
+      "Find the module that issued 065 in message IEA995I or the dump. Correct the request the "
+      "program made of it, or give the dump to the system programmer."}},
     {{"S066", "066"},
-     {"An error occurred during processing of supervisor call 102 (X'66'), which the "
-      "telecommunications access method uses to control its message queues and application "
-      "program interface (AQCTL). The request did not name a valid queue or process entry.",
-      "Requests through this interface name a destination or process entry of the message control "
-      "program and pass queue elements that must be intact and in sequence. A name not defined in "
-      "the message control program, a queue element that was overlaid, or an issuer that is not "
-      "part of the access method leads to this code. ",
-      "The system abnormally ends the task that issued SVC 102; the message control program may "
-      "go on serving its other lines.",
+     {"A system component found an error and ended the task with completion code 066; message "
+      "IEA995I names the module that issued it.",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 066, with any reason code. ",
+      "The system abnormally ends the task with completion code 066 after its recovery "
+      "routines have run.",
       kNA}},
     {{"S067", "067"},
      {"An access register translation exception occurred. Register 15 holds the reason code: "
@@ -319,13 +275,10 @@ constexpr TextRow kRows[] = {
       kNA, "The system abnormally ends the task and writes an ABEND dump for the failing job step.",
       kNA}},
     {{"S068", "068"},
-     {"An error occurred during processing of supervisor call 104 (X'68'), the TOPCTL service "
-      "through which an application of the telecommunications access method requests operator "
-      "control of its network. The operator control request could not be performed.",
-      "Operator control requests are accepted only from applications that the network definition "
-      "allows to use them, and only for lines, terminals and stations defined there. An "
-      "application without that permission, a resource name not in the network definition, or a "
-      "control request with an invalid length or verb leads to this code. ",
+     {"A system component found an error and ended the task with completion code 068; message "
+      "IEA995I names the module that issued it.",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 068, with any reason code. ",
       kNA, ""}},
     {{"S069", "069"},
      {"An address space has ended; the reason code is in the SDWACRC field of the SDWA. 00 "
@@ -415,19 +368,14 @@ constexpr TextRow kRows[] = {
       "retry allowed (action ABEND). ",
       kNA, kNA, kNA}},
     {{"S072", "072"},
-     {"An error occurred during processing of an EXCPVR request (supervisor call 114, X'72'). "
-      "EXCPVR starts channel programs with real addresses, built by an authorized program that "
-      "fixes its own buffers; the request failed the checks made before the I/O is started.",
-      "Before EXCPVR starts a channel program it checks that the task may issue the macro (EXCPVR "
-      "is for authorized programs), that the IOB, DCB and DEB describe a data set the task has "
-      "open, with the DEB present in the DEB table, and that the buffers and the channel program "
-      "are fixed in real storage, either by the program or by its page fix appendage, so that the "
-      "real addresses in the channel program remain valid. A request that fails these checks is "
-      "ended with this code. ",
-      "The system abnormally ends the task that issued EXCPVR; the channel program is not started.",
-      "Make sure the program fixes every area its channel program uses before EXCPVR and that the "
-      "IOB, DCB and DEB belong to an open data set. Correct the program and run the job again; "
-      "report a failing system or vendor program."}},
+     {"A system component found an error and ended the task with completion code 072; message "
+      "IEA995I names the module that issued it.",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 072, with any reason code. ",
+      "The system abnormally ends the task with completion code 072 after its recovery "
+      "routines have run.",
+      "Find the module that issued 072 in message IEA995I or the dump. Correct the request the "
+      "program made of it, or give the dump to the system programmer."}},
     {{"S073", "073"},
      {"A system component found an error and ended the task with completion code 073; "
       "message IEA995I names the module that issued it. ",
@@ -446,17 +394,17 @@ constexpr TextRow kRows[] = {
       "Find the module that issued 074 in message IEA995I or the dump. Correct the request "
       "the program made of it, or give the dump to the system programmer."}},
     {{"S075", "075"},
-     {"An error occurred during processing of a DEBCHK macro (supervisor call 117, X'75'), which "
-      "verifies that a data extent block (DEB) is recorded in the DEB table of the address space "
-      "and adds DEBs to or removes them from that table. The DEB was not found, or the request "
-      "was not valid.",
-      "DEBCHK is used by authorized programs to verify that a DEB address is in the DEB table of "
-      "the address space (VERIFY), to add a DEB to the table (ADD), or to remove one (DELETE, "
-      "PURGE). A VERIFY for a DEB that OPEN never built, that was freed or that was overlaid, an "
-      "ADD for a DEB already in the table, a DELETE for one that is not there, or an ADD or "
-      "DELETE from a caller without authorization leads to this code. ",
-      "The system abnormally ends the task that issued the DEBCHK macro; the DEB table is not "
-      "changed. ",
+     {"A program in supervisor state and key 0 issued SCHEDULE for a service request block "
+      "(SRB), and the address space control block named in field SRBASCB failed the acronym "
+      "check: SRBASCB held a wrong address, or the ASCB it pointed to had ended, normally or "
+      "not, or had been overlaid.",
+      "Register 14 holds the SRBASCB value and register 15 the address of the SRB being "
+      "scheduled. The address cannot be valid if it is zero, does not end in X'00' or X'80', "
+      "or lies outside the system queue area; one that looks valid can be checked against the "
+      "ASCB addresses listed in the address space vector table (ASVT, from CVTASVT). SLIP "
+      "SET,ENABLE,COMP=075,ACTION=SVCD,END gets an SVC dump. ",
+      "The SCHEDULE request is not processed; the system may write an SVC dump, a logrec data "
+      "set error record, or both. ",
       kNA}},
     {{"S076", "076"},
      {"A system component found an error and ended the task with completion code 076; "
@@ -558,19 +506,14 @@ constexpr TextRow kRows[] = {
       "the time of error points to the caller. Give every SETFRR ADD its DELETE, and delete "
       "only while holding a lock, disabled, in SRB mode or under an EUT=YES FRR."}},
     {{"S07E", "07E"},
-     {"An error occurred during processing of supervisor call 126 (X'7E'), which passes requests "
-      "to the Mass Storage System communicator. The request was rejected, or failed on its way to "
-      "the mass storage control; dumps and logrec records call this routine the \"MSSC.\"",
-      "The request passes a parameter list naming the mass storage function and the volume; the "
-      "communicator accepts requests only from authorized callers and matches each reply of the "
-      "mass storage control to the request it answers. An unknown function or volume, an "
-      "unauthorized issuer, or a mass storage control that did not reply or whose reply could not "
-      "be matched leads to this code. ",
-      "The system abnormally ends the task that made the mass storage request; a volume mount it "
-      "asked for is not done.",
-      "If an installation program made the request, check its parameters and authorization. If a "
-      "system function made it, report the messages, logrec record and dump to the system "
-      "programmer, who should also check the mass storage control."}},
+     {"A system component found an error and ended the task with completion code 07E; the "
+      "module that issued it is named in message IEA995I, headed \"SYMPTOM DUMP OUTPUT\"",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 07E, with any reason code. ",
+      "The system abnormally ends the task with completion code 07E after its recovery "
+      "routines have run.",
+      "Find the module that issued 07E in message IEA995I or the dump. Correct the request the "
+      "program made of it, or give the dump to the system programmer."}},
     {{"S07F", "07F"},
      {"A system component found an error and ended the task with completion code 07F; "
       "message IEA995I names the module that issued it. ",
@@ -656,17 +599,22 @@ constexpr TextRow kRows[] = {
       "key of the storage. Make sure the program frees only what it fixed, correct it and run the "
       "job again."}},
     {{"S08B", "08B"},
-     {"An error occurred during processing of a common VTOC access facility (CVAF) request, "
-      "supervisor call 139 (X'8B'). The CVAF macros read and update the volume table of contents "
-      "and its index; the CVAF parameter list, or a buffer list it named, could not be used.",
-      "CVAF reports most errors itself: register 15 holds 4 or 8 with the cause in the CVSTAT "
-      "field of the CVAF parameter list (CVPL), 12 when the CVPL is not in the caller's key or "
-      "has a wrong identifier, length or function code, and 16 for an I/O error. Through the SVC "
-      "entry, a request that asks for output operations must come from an APF-authorized program. "
-      "A request that cannot be answered with a return code, for example one naming buffer lists "
-      "or buffers the service cannot reach, or a UCB that is not that of a mounted direct access "
-      "volume, is ended with this code. ",
-      "The system abnormally ends the task that issued the CVAF macro; the VTOC is not updated.",
+     {"Data-in-virtual (DIV) could not perform a service asked for with the DIV macro: a "
+      "parameter of the macro, or a condition in force when it was issued, was in error. The "
+      "two low-order bytes of register 15 hold the reason code given in the Description.",
+      "0001 -> unknown service. 0002 -> unknown parameter list format. 0003 -> list not "
+      "addressable. 0004 -> list names storage DIV cannot address. 0005 -> a reserved field is "
+      "not zero. 0006 -> caller not in task mode. 0007 -> primary and home address spaces "
+      "differ. 0008 -> TYPE not valid. 0009 -> ID not valid or not usable by this caller. 000A "
+      "-> another request for the ID is in progress. 000B -> an object is already accessed "
+      "under the ID. 000C -> no RACF authority to the object, or a password-protected data set "
+      "(not supported). 000D -> range beyond the largest object size. 000E -> no object "
+      "accessed under the ID. 000F -> range overlaps one mapped for the ID. 0010 -> virtual "
+      "range overlaps one mapped in the address space or data space. 0011 -> error while data "
+      "was taken from the object; not all was kept. 0012 -> virtual storage not on a 4K "
+      "boundary. Higher codes follow. ",
+      "The system abnormally ends the program that issued the DIV macro; the requested service "
+      "is not done.",
       kNA}},
     {{"S08C", "08C"},
      {"A system component found an error and ended the task with completion code 08C; "
@@ -694,19 +642,14 @@ constexpr TextRow kRows[] = {
       "Find the module that issued 08E in message IEA995I or the dump. Correct the request "
       "the program made of it, or give the dump to the system programmer."}},
     {{"S08F", "08F"},
-     {"An error occurred during processing of a cryptographic request through supervisor call 143 "
-      "(X'8F'), which serves the GENKEY, RETKEY, CIPHER and EMK macros of the programmed "
-      "cryptographic facility. The request could not be carried out with the keys and data given.",
-      "GENKEY and RETKEY need a key name present in the cryptographic key data set and a program "
-      "allowed to use it; CIPHER needs a data length that suits the chaining method and input and "
-      "output areas the program can reach; EMK, which enciphers under the host master key, is "
-      "restricted to authorized programs. A request failing these conditions is ended with this "
-      "code. ",
-      "The system abnormally ends the task that issued the cryptographic macro; no data is "
-      "enciphered or deciphered.",
-      "Check the key names, data and output areas and lengths given to the macro. Have the "
-      "security administrator verify that the keys exist and that the program may use them, then "
-      "run the job again. "}},
+     {"A system component found an error and ended the task with completion code 08F; message "
+      "IEA995I names the module that issued it.",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 08F, with any reason code. ",
+      "The system abnormally ends the task with completion code 08F after its recovery "
+      "routines have run.",
+      "Find the module that issued 08F in message IEA995I or the dump. Correct the request the "
+      "program made of it, or give the dump to the system programmer. "}},
     {{"S090", "090"},
      {"A system component found an error and ended the task with completion code 090; "
       "message IEA995I names the module that issued it. ",
