@@ -105,9 +105,16 @@ constexpr TextRow kRows[] = {
       "Check the TIME macro's operands and the storage they point to, correct the program, and "
       "run the job again."}},
     {{"S00C", "00C"},
-     {"An error occurred during processing of a SYNCH macro (SVC 12), which passes control to a "
-      "routine in problem state and returns when it ends: the entry address was not valid, or the "
-      "state or key requested for the routine could not be set for this caller. ",
+     {"The cross-system coupling facility (XCF) met an error; reason code in register 15: "
+      "00000004, 00000040 -> a group member ended another with IXCTERM. 00000044, 00000048, "
+      "0000004C -> data space IXCDSMEM, IXCDSCBD or IXCDSCBE could not be created or accessed. "
+      "0000005C -> an XCF module failed to load or is missing from the nucleus. 00000100, "
+      "00000104, 00000108 -> the same for IXCDSLO1, IXCDSLK1 or IXCAP1DS. 00000160 -> a member "
+      "seemed to cause signalling sympathy sickness and was ended (IXC615I names it). 02070000 "
+      "-> non-retryable error, function complete; an undelivered signal is kept for later. "
+      "02070001 -> non-retryable error; a signal may not have reached the message exit. For "
+      "these two XCF percolates to the member's task, which may retry, and writes a logrec "
+      "record and an SVC dump. Other codes follow. ",
       kNA, kNA, kNA}},
     {{"S00D", "00D"},
      {"Component trace found an error in a CTRACE or CTRACEWR macro. Register 15 holds the "
