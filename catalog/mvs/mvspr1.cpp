@@ -134,21 +134,20 @@ constexpr TextRow kRows[] = {
       "again. If a system component issued the macro, or the error recurs with correct "
       "input, give the dump to the system programmer."}},
     {{"S00F", "00F"},
-     {"An error occurred in the input/output error recovery interface (SVC 15, ERREXCP) while the "
-      "system tried to retry or post a failed channel program: the request block or the "
-      "input/output control blocks it refers to were not valid. ",
+     {"A system component found an error and ended the task with completion code 00F; message "
+      "IEA995I names the module that issued it. ",
       kNA,
-      "The system abnormally ends the task that owned the failing input/output request and writes "
-      "a logrec data set error record.",
+      "The system abnormally ends the task with completion code 00F after its recovery "
+      "routines have run.",
       kNA}},
     {{"S012", "012"},
-     {"An error occurred during processing of a BLDL or FIND macro (SVC 18) for a partitioned "
-      "data set: the DCB was not open for a partitioned data set, or the BLDL list (its entry "
-      "count and entry length fields) or the member name address was not valid. ",
-      kNA, "The system abnormally ends the task that issued the BLDL or FIND macro.",
-      "Open the DCB for the partitioned data set before BLDL or FIND is issued, and check that "
-      "the list begins with correct entry count and entry length fields and lies in storage the "
-      "program owns. Run the job again."}},
+     {"A system component found an error and ended the task with completion code 012; message "
+      "IEA995I names the module that issued it. ",
+      kNA,
+      "The system abnormally ends the task with completion code 012 after its recovery "
+      "routines have run.",
+      "Find the module that issued 012 in message IEA995I or the dump. Correct the request the "
+      "program made of it, or give the dump to the system programmer."}},
     {{"S013", "013"},
      {"An error occurred during processing of an OPEN macro: the DCB, the DD statement and the "
       "data set label describe the data set in ways that conflict, or the data set or member "
@@ -201,10 +200,12 @@ constexpr TextRow kRows[] = {
       "supervisor state cannot read a data set protected with RACF EXECUTE access. Correct "
       "the program and run the job again."}},
     {{"S017", "017"},
-     {"An error occurred during processing of a CLOSE TYPE=T macro (SVC 23), which temporarily "
-      "closes a BSAM data set and repositions it: the DCB was not open, was not a BSAM DCB, or "
-      "the device or organisation of the data set does not allow a temporary close. ",
-      kNA, "The system abnormally ends the task that issued CLOSE TYPE=T.", kNA}},
+     {"A system component found an error and ended the task with completion code 017; message "
+      "IEA995I names the module that issued it. ",
+      kNA,
+      "The system abnormally ends the task with completion code 017 after its recovery "
+      "routines have run.",
+      kNA}},
     {{"S019", "019"},
      {"A window service of data-in-virtual issued this code: an error was found while CSREVW "
       "processed a request to view part of a data-in-virtual object through a window in the "
