@@ -1,9 +1,15 @@
 // The Category switches. All nine follow one protocol; what differs per Category is data.
 #include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <algorithm>
+#include <cstddef>
+#include <functional>
+#include <vector>
 
 #include "app/controls.h"
 #include "app/focus_bridge.h"
@@ -13,6 +19,51 @@
 
 namespace quenmar {
 namespace {
+
+// Qt moves between the buttons of a group by their places on screen, which skips options
+// that lie off the line of travel. The options are a ring in their tab order instead: Right
+// and Down go to the next one, Left and Up to the one before, wrapping at either end.
+class OptionArrows : public QObject {
+ public:
+  OptionArrows(QObject* parent, std::vector<QRadioButton*> ring,
+               std::function<void(QRadioButton*)> choose)
+      : QObject(parent), ring_(std::move(ring)), choose_(std::move(choose)) {
+    for (QRadioButton* option : ring_) {
+      option->installEventFilter(this);
+    }
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) {
+      return false;
+    }
+    int step = 0;
+    switch (static_cast<const QKeyEvent*>(event)->key()) {
+      case Qt::Key_Right:
+      case Qt::Key_Down:
+        step = 1;
+        break;
+      case Qt::Key_Left:
+      case Qt::Key_Up:
+        step = -1;
+        break;
+      default:
+        return false;
+    }
+    const auto at = std::find(ring_.begin(), ring_.end(), watched);
+    if (at == ring_.end()) {
+      return false;
+    }
+    const auto count = static_cast<std::ptrdiff_t>(ring_.size());
+    const std::ptrdiff_t next = ((at - ring_.begin()) + step + count) % count;
+    choose_(ring_[static_cast<std::size_t>(next)]);
+    return true;
+  }
+
+ private:
+  std::vector<QRadioButton*> ring_;
+  std::function<void(QRadioButton*)> choose_;
+};
 
 namespace cat = catalog;
 
@@ -262,6 +313,16 @@ void frmEcd::connectSwitches() {
       }
     });
   }
+  // An arrow sets the option it reaches, which runs that switch once. The switch sends the
+  // focus to the main code list; it comes back to the option, as after any move within the
+  // group, so that the next arrow goes on from there.
+  new OptionArrows(this,
+                   {optCobol, optMvs, optJcl, optVsam, optDb2, optCics, optIms, optIdms, optRexx},
+                   [this](QRadioButton* option) {
+                     focus_->moveTo(option);
+                     option->setChecked(true);
+                     focus_->moveTo(option);
+                   });
 }
 
 }  // namespace quenmar

@@ -59,6 +59,19 @@ void appendItems(QListWidget* list, std::span<const std::string_view> items) {
 
 QString text(const QPlainTextEdit* box) { return box->toPlainText(); }
 
+QString notFoundText(const QString& code, const QString& tail) {
+  QString quoted = code;
+  if (code.size() > kLongestQuotedCode) {
+    qsizetype kept = kLongestQuotedCode;
+    // Never split a character that takes two UTF-16 units.
+    if (code.at(kept - 1).isHighSurrogate()) {
+      --kept;
+    }
+    quoted = code.first(kept) + QStringLiteral("...");
+  }
+  return QStringLiteral("Information On Error Code ") + quoted + tail;
+}
+
 void setText(QPlainTextEdit* box, const QString& text) { box->setPlainText(text); }
 
 }  // namespace quenmar::controls

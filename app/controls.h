@@ -37,4 +37,10 @@ void appendItems(QListWidget* list, std::span<const std::string_view> items);
 QString text(const QPlainTextEdit* box);
 void setText(QPlainTextEdit* box, const QString& text);
 
+// The not-found message's text for a code, ending with the tail given. A code longer than
+// kLongestQuotedCode characters (only a paste makes one) is quoted by its beginning and "...",
+// so that the message box stays within the screen.
+inline constexpr qsizetype kLongestQuotedCode = 40;
+QString notFoundText(const QString& code, const QString& tail);
+
 }  // namespace quenmar::controls

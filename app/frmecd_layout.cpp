@@ -1,11 +1,19 @@
 // The main window's controls: where each one sits, what it says and how it looks.
+#include <qdrawutil.h>
+
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOptionGroupBox>
 #include <algorithm>
 #include <iterator>
 #include <string_view>
@@ -91,6 +99,33 @@ const ControlSpec& specOf(std::string_view name) {
   return *it;
 }
 
+// The frame is drawn the same on every style: its light orange to the edge, an etched line
+// round it and the caption on the top line. Some styles tint a group box's inside or draw
+// its border in a width of their own, which would set the options apart from the frame.
+class FrameLook : public QProxyStyle {
+ public:
+  static constexpr int kBorder = 2;  // the etched line: a dark and a light row of pixels
+
+  using QProxyStyle::QProxyStyle;
+
+  void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                          QPainter* painter, const QWidget* widget) const override {
+    const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    if (control != CC_GroupBox || box == nullptr) {
+      QProxyStyle::drawComplexControl(control, option, painter, widget);
+      return;
+    }
+    const QFontMetrics& metrics = box->fontMetrics;
+    const QRect caption(6, 0, metrics.horizontalAdvance(box->text) + 4, metrics.height());
+    QRect line = box->rect;
+    line.setTop(caption.center().y());
+    qDrawShadeRect(painter, line, box->palette, true, 1, 0);
+    painter->fillRect(caption, box->palette.window());
+    painter->setPen(box->palette.color(QPalette::WindowText));
+    painter->drawText(caption, Qt::AlignCenter, box->text);
+  }
+};
+
 void paintBackground(QWidget* widget, const QColor& color) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, color);
@@ -107,7 +142,15 @@ void setTextColor(QWidget* widget, const QColor& color) {
 }
 
 void lookLikeOption(QRadioButton* option) {
-  paintBackground(option, looks::kLightOrange);
+  // A button fills its background with the Button role, which styles paint in their own grey;
+  // the options must show the frame's colour whatever the style, so both roles carry it and
+  // the fill reads the Window role.
+  QPalette palette = option->palette();
+  palette.setColor(QPalette::Window, looks::kLightOrange);
+  palette.setColor(QPalette::Button, looks::kLightOrange);
+  option->setPalette(palette);
+  option->setBackgroundRole(QPalette::Window);
+  option->setAutoFillBackground(true);
   setTextColor(option, looks::kMaroon);
   option->setFont(looks::sansFont(looks::kMediumPx, true));
 }
@@ -228,9 +271,17 @@ void frmEcd::applyLooks() {
   setFont(looks::sansFont(looks::kSmallPx, true));
   paintBackground(Frame1, looks::kLightOrange);
 
+  auto* frameLook = new FrameLook(QStyleFactory::create(QApplication::style()->name()));
+  frameLook->setParent(Frame1);
+  Frame1->setStyle(frameLook);
+
+  // REXX's place reaches the frame's right edge; its filled box would paint over the border.
+  const int border = FrameLook::kBorder;
+  const QRect inside = Frame1->rect().adjusted(border, border, -border, -border);
   for (QRadioButton* option :
        {optCobol, optMvs, optJcl, optVsam, optDb2, optCics, optIms, optIdms, optRexx}) {
     lookLikeOption(option);
+    option->setGeometry(option->geometry().intersected(inside));
   }
   for (QLabel* label : {Label3, lbldb1, lblims1, sclbl, eclbl, lbldb2, lblims2, fclbl, pclbl,
                         Label2, Label7, Label5, Label12, Label6, Label9, Label8, Label4}) {

@@ -54,9 +54,8 @@ void frmEcd::cmbCode_Click() {
       showEntry(*entry);
       return;
     }
-    desktop_.showMessage(
-        this, QStringLiteral("Unknown Error Code"),
-        QStringLiteral("Information On Error Code ") + code + QStringLiteral(" was not found "));
+    desktop_.showMessage(this, QStringLiteral("Unknown Error Code"),
+                         controls::notFoundText(code, QStringLiteral(" was not found ")));
     controls::setText(cmbCode, QString());
   } else if (optCics->isChecked()) {
     if (describe(catalog::cics::inlineEntries(), controls::text(cmbCode))) {

@@ -163,9 +163,8 @@ void frmEcd::typedLookup(bool byEnter) {
 }
 
 void frmEcd::reportNotFound(const QString& tail, QWidget* focusTo) {
-  desktop_.showMessage(
-      this, QStringLiteral("Unknown Error Code"),
-      QStringLiteral("Information On Error Code ") + txtCode->toPlainText() + tail);
+  desktop_.showMessage(this, QStringLiteral("Unknown Error Code"),
+                       controls::notFoundText(txtCode->toPlainText(), tail));
   txtCode->clear();
   focus_->moveTo(focusTo);
 }

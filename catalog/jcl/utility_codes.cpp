@@ -227,11 +227,11 @@ constexpr ReturnCode kIcetool[] = {
         "Every operation completed, but at least one ended with return code 4, for instance a COUNT operator whose RC4 condition was met or a DFSORT run that ended with a warning; the TOOLMSG messages show which."),
     verdict(
         "12", kUnsuccessful,
-        "The operations completed, but at least one ended with return code 12, typically a COUNT operator whose RC12 condition was met. Later job steps can test the code with COND or IF to choose what runs next.",
+        "ICETOOL itself found one or more errors, such as an operator statement it could not accept, that kept it from completing successfully. The messages for them are in the TOOLMSG data set; in STOP mode the operations after the failing one were not performed. Correct the errors and run the step again.",
         false),
     verdict(
         "16", kUnsuccessful,
-        "At least one operation failed because ICETOOL or DFSORT found an error; later operations may not have run. The TOOLMSG and DFSMSG data sets hold the messages that explain it."),
+        "DFSORT found one or more errors in an operation that ICETOOL handed to it, which kept ICETOOL from completing successfully. DFSORT's messages for them are in the DFSMSG data set, ICETOOL's in TOOLMSG; in STOP mode the later operations were not performed."),
     verdict("20", "Message data set error.",
             "The TOOLMSG DD statement was not present or the TOOLMSG data set was not opened."),
     verdict(

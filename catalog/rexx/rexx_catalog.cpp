@@ -10,7 +10,6 @@ namespace {
 
 // Only the title is known for a REXX error; the other panes say so.
 constexpr std::string_view kNA = "NA";
-constexpr std::string_view kIncorrectCall = "Incorrect call to routine";
 constexpr std::string_view kUnassigned = "Unassigned";
 
 constexpr NumberRow error(std::int16_t number, std::string_view title) {
@@ -58,8 +57,8 @@ constexpr NumberRow kErrors[] = {
     error(37, "Unexpected ',' or ')'"),
     error(38, "Invalid template Or Pattern"),
     error(39, "Evaluation stack overflow"),
-    error(40, kIncorrectCall),
-    error(41, kIncorrectCall),
+    error(40, "Incorrect call to routine"),
+    error(41, "Bad arithmetic conversion"),
     error(42, "Arithmetic Overflow / Underflow"),
     error(43, "Routine Not found"),
     error(44, "Function did not return data"),

@@ -228,6 +228,59 @@ TEST_F(TypedCode, RexxNumbersOutsideOneToFiftyAreNotFound) {
   }
 }
 
+// REXX 41 has a title of its own, whichever way the number comes in.
+TEST_F(TypedCode, Rexx41IsBadArithmeticConversionPickedOrTyped) {
+  choose(window->optRexx);
+  window->txtCode->setPlainText(QStringLiteral("41"));
+  window->cmdType_Click();
+  EXPECT_EQ(window->txtReason->toPlainText(), QStringLiteral("Bad arithmetic conversion"));
+  pick(window->cmbCode, QStringLiteral("40"));
+  EXPECT_EQ(window->txtReason->toPlainText(), QStringLiteral("Incorrect call to routine"));
+  pick(window->cmbCode, QStringLiteral("41"));
+  EXPECT_EQ(window->txtReason->toPlainText(), QStringLiteral("Bad arithmetic conversion"));
+  EXPECT_TRUE(desktop.messages.empty());
+}
+
+// Only a paste makes a code longer than the box admits; the message quotes its first 40
+// characters, so the message box stays on the screen. Codes up to 40 characters are quoted
+// whole, whichever family and lookup reports them.
+TEST_F(TypedCode, ANotFoundMessageQuotesAtMostFortyCharactersOfTheCode) {
+  const QString forty = QString(39, QChar(u'Z')) + QChar(u'9');
+  struct Case {
+    QRadioButton* option;
+    bool byEnter;
+    QString tail;
+  };
+  for (const Case& c : {Case{window->optCobol, true, " was not found "},
+                        Case{window->optCobol, false, " was not found"},
+                        Case{window->optMvs, true, " was not found"},
+                        Case{window->optCics, false, " was not found"},
+                        Case{window->optRexx, false, " was not found"}}) {
+    const std::string where = c.option->objectName().toStdString();
+    for (const QString& code : {forty, forty + QString(29960, QChar(u'Q'))}) {
+      choose(c.option);
+      window->txtCode->setPlainText(code);
+      if (c.byEnter) {
+        window->vbenter();
+      } else {
+        window->cmdType_Click();
+      }
+      const QString quoted = code.size() > 40 ? forty + QStringLiteral("...") : forty;
+      EXPECT_EQ(messageTexts(), QStringList({"Information On Error Code " + quoted + c.tail}))
+          << where << " " << code.size();
+      EXPECT_TRUE(box().isEmpty()) << where;
+    }
+  }
+  // A character of two UTF-16 units at the cut is left out whole, never halved.
+  choose(window->optCobol);
+  const QString wide =
+      QString(39, QChar(u'1')) + QString::fromUtf8("\xF0\x9F\x98\x80") + QStringLiteral("2");
+  window->txtCode->setPlainText(wide);
+  window->cmdType_Click();
+  EXPECT_EQ(messageTexts(), QStringList({"Information On Error Code " + QString(39, QChar(u'1')) +
+                                         "... was not found"}));
+}
+
 TEST_F(TypedCode, NoneOfTheFourCategoriesClearsFourFlagsAndShowsNothing) {
   window->CategoryFlag = {true, true, true, true, true, true};
   window->optJcl->setChecked(true);

@@ -459,6 +459,33 @@ TEST(JclCatalog, EntriesFollowTheirLayoutAndSizes) {
   expectEqualTextsShared(entries, [](const CodeEntry& e) { return e; });
 }
 
+// The sort programs end with 0 or 4 when every operation completed and with 8 to 16 when one
+// did not. An ICETOOL COUNT operator can set only 4 or 8, so no other code may be put down to it.
+TEST(JclCatalog, SortProgramVerdictsFollowTheirReturnCodes) {
+  std::size_t rows = 0;
+  for (const jcl::Utility& utility : jcl::utilities()) {
+    if (!sortProgram(utility.name)) {
+      continue;
+    }
+    for (const jcl::ReturnCode& row : utility.returnCodeEntries) {
+      ++rows;
+      const std::string_view verdict = row.entry.reason;
+      EXPECT_EQ(verdict == "Successful completion", row.code < "08")
+          << utility.name << " " << row.code;
+      if (row.code >= "08" && row.code <= "16") {
+        EXPECT_EQ(verdict, "Unsuccessful completion") << utility.name << " " << row.code;
+        EXPECT_EQ(row.entry.description.find("completed successfully"), std::string_view::npos)
+            << utility.name << " " << row.code;
+      }
+      if (row.entry.description.find("COUNT") != std::string_view::npos) {
+        EXPECT_EQ(utility.name, "ICETOOL") << row.code;
+        EXPECT_TRUE(row.code == "04" || row.code == "08") << utility.name << " " << row.code;
+      }
+    }
+  }
+  EXPECT_EQ(rows, 11u);
+}
+
 // ---------------------------------------------------------------------------------------------
 // VSAM
 
