@@ -216,7 +216,7 @@ TEST(CicsAz, UserResponsesFollowTheirPatterns) {
   EXPECT_EQ(traced, 18);
   EXPECT_EQ(own, 54);
   std::string twoBlanks = referral;
-  twoBlanks.insert(twoBlanks.rfind(" proceed."), " ");
+  twoBlanks.insert(twoBlanks.rfind(" proceed."), 1, ' ');
   EXPECT_EQ(entryOf("AZIA").response, twoBlanks);
   EXPECT_EQ(entryOf("AZCI").response, "Check that:");
   EXPECT_EQ(entryOf("AZXA").response, "Refer to message DFHXG6492.");

@@ -82,7 +82,7 @@ TEST(DliDescribers, EveryCodeIsAnsweredByExactlyOneDescriberAndNothingElseIs) {
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
     for (const std::string& miss :
-         {lower, " " + std::string(key), std::string(key) + " ", std::string(key.substr(0, 1))}) {
+         {lower, ' ' + std::string(key), std::string(key) + " ", std::string(key.substr(0, 1))}) {
       for (const auto& table : tables) {
         EXPECT_EQ(findByText(table, miss), nullptr) << "'" << miss << "'";
       }
