@@ -15,11 +15,10 @@ build: deps
 	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUENMAR_BUILD_TESTS=OFF
 	cmake --build $(RELEASE_DIR) -j $(JOBS) --target quenmar
 
-run: build
-	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-	  echo "make run: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); QUENMAR needs a desktop to open its window."; \
-	  exit 1; \
-	fi
+# The display is checked before the build, which takes minutes the first time.
+run:
+	@scripts/check-display
+	@$(MAKE) --no-print-directory build
 	$(RELEASE_DIR)/quenmar
 
 test: deps

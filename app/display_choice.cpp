@@ -1,6 +1,7 @@
 #include "app/display_choice.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QStringList>
 #include <cstdio>
@@ -11,17 +12,24 @@ DisplayChoice chooseDisplay(const DisplaySession& session) {
   if (session.platformChosen) {
     return {};
   }
-  if (session.wayland && !session.waylandPlugin) {
+  const bool waylandWorks = session.wayland && session.waylandPlugin && session.waylandSocket;
+  if (session.wayland && !waylandWorks) {
     if (session.x11) {
       return {"xcb", {}};
     }
+    if (!session.waylandPlugin) {
+      return {{},
+              QStringLiteral("quenmar: this session offers only Wayland (WAYLAND_DISPLAY is "
+                             "set, DISPLAY is not), and Qt's Wayland platform plugin is not "
+                             "installed. Install the Debian package qt6-wayland "
+                             "(scripts/install-deps does), or run under X11 with DISPLAY set.")};
+    }
     return {{},
-            QStringLiteral("quenmar: this session offers only Wayland (WAYLAND_DISPLAY is set, "
-                           "DISPLAY is not), and Qt's Wayland platform plugin is not installed. "
-                           "Install the Debian package qt6-wayland (scripts/install-deps does), "
-                           "or run under X11 with DISPLAY set.")};
+            QStringLiteral("quenmar: WAYLAND_DISPLAY is set, but no Wayland compositor listens "
+                           "there (its socket is missing from XDG_RUNTIME_DIR), and DISPLAY is "
+                           "not set.")};
   }
-  if (session.wayland && !session.x11) {
+  if (waylandWorks && !session.x11) {
     // Qt tries X11 first unless the session type says Wayland; here only Wayland can work.
     return {"wayland", {}};
   }
@@ -42,6 +50,13 @@ DisplaySession currentDisplaySession() {
                        QStringLiteral("/platforms"));
   session.waylandPlugin =
       !platforms.entryList({QStringLiteral("libqwayland-*.so")}, QDir::Files).isEmpty();
+  if (session.wayland) {
+    QString socket = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (!QDir::isAbsolutePath(socket)) {
+      socket = qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + socket;
+    }
+    session.waylandSocket = QFileInfo(socket).exists();
+  }
   return session;
 }
 

@@ -7,11 +7,12 @@
 namespace quenmar {
 namespace {
 
-DisplaySession session(bool x11, bool wayland, bool waylandPlugin) {
+DisplaySession session(bool x11, bool wayland, bool waylandPlugin, bool waylandSocket = true) {
   DisplaySession s;
   s.x11 = x11;
   s.wayland = wayland;
   s.waylandPlugin = waylandPlugin;
+  s.waylandSocket = wayland && waylandSocket;
   return s;
 }
 
@@ -24,6 +25,14 @@ TEST(DisplayChoice, WaylandWithoutItsPluginFallsBackToX11OrSaysWhatIsMissing) {
   EXPECT_TRUE(missing.platform.isEmpty());
   EXPECT_TRUE(missing.problem.contains(QStringLiteral("qt6-wayland")));
   EXPECT_TRUE(missing.problem.contains(QStringLiteral("DISPLAY")));
+}
+
+// A WAYLAND_DISPLAY left over from another session names a socket that is gone.
+TEST(DisplayChoice, AWaylandDisplayWithNoCompositorFallsBackToX11OrSaysSo) {
+  EXPECT_EQ(chooseDisplay(session(true, true, true, false)).platform, QByteArray("xcb"));
+  const DisplayChoice gone = chooseDisplay(session(false, true, true, false));
+  EXPECT_TRUE(gone.platform.isEmpty());
+  EXPECT_TRUE(gone.problem.contains(QStringLiteral("no Wayland compositor")));
 }
 
 TEST(DisplayChoice, AWaylandOnlySessionWithThePluginUsesWayland) {
