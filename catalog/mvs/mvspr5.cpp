@@ -224,13 +224,20 @@ constexpr TextRow kRows[] = {
       "header lengths are right, and that the program is authorized to write SMF records. "
       "Correct the program and run the job again."}},
     {{"S157"},
-     {"An error occurred during processing of a DOM macro (SVC 87), which deletes operator "
-      "messages that the program had issued with WTO or WTOR and that are no longer needed. ",
-      "Possible causes: the message identifier or list of identifiers could not be read in the "
-      "caller's key; the count in the list was zero or too large; a token or system identifier "
-      "given was not valid; the caller was not authorized for the form of request it used. ",
-      "The system abnormally ends the program that issued the DOM macro; the messages it named "
-      "stay on the consoles.",
+     {"An error occurred while the system processed a DOM macro, which deletes operator messages "
+      "issued by WTO or WTOR. Register 15 holds xxxxyyyy: xxxx is for IBM use, yyyy is the "
+      "reason code. ",
+      "0004 -> Register 0 was wrong. 0008 -> The caller was neither a task of the WTOR "
+      "issuer's job step and address space nor in key 0 to 7 or APF authorized. 000C -> "
+      "A program check occurred while access to a multiple DOM list was checked. 0010 -> An "
+      "unauthorized caller tried to delete a WTO message of another task. 0014 -> Branch entry "
+      "by an unauthorized caller. 0018 -> An unauthorized caller tried to delete a message of "
+      "another system. 1C -> No storage (STORAGE return code in the byte before). 40 -> No "
+      "recovery environment (ESTAE return code in the byte before). 0050 -> DOMCBLK with a DOMC "
+      "length not valid. 0051 -> The sysplex broadcast failed. 0052 -> A parked message could "
+      "not be deleted. 53 -> The data block create routine failed. ",
+      "The system ignores the DOM macro; the dump shows the DOM parameter list and the failing "
+      "message identifier.",
       "Pass DOM the message identifiers that WTO or WTOR returned in register 1, and check the "
       "count of the list. Correct the program and run the job again; an operator can clear "
       "leftover messages with the CONTROL C command."}},
@@ -258,12 +265,16 @@ constexpr TextRow kRows[] = {
       "that an authorized program names an existing user when it writes to another terminal. "
       "Correct the program and run it again."}},
     {{"S15F"},
-     {"During processing of a SYSEVENT macro (SVC 95), by which components tell the system "
-      "resources manager (SRM) that an event occurred, an error was found while SRM handled the "
-      "event. ",
-      "Possible causes: the event code is not one SRM knows; the event's parameter list could "
-      "not be accessed or held values that are not valid; the issuer may not report the event, "
-      "or was in a mode (holding a lock, cross memory mode) the event does not allow. ",
+     {"A SYSEVENT macro invoked the system resources manager (SRM) incorrectly; register 15 "
+      "holds a reason code. SYSEVENT is the way components tell SRM of an event. ",
+      "04 -> The ASID, the SYSEVENT code or an input parameter was wrong. 08 -> The program was "
+      "not authorized to issue this SYSEVENT. 0C -> A page fault occurred on a data area taken "
+      "to be fixed. 10 -> A protection check occurred: the issuer's key does not allow storing "
+      "in the parameter area. 14 -> The SRM lock was held when SYSEVENT invoked SRM. 18 -> SRM "
+      "recovery turns this code into completion code 25F. 1C -> A TRANSWAP or REQSWAP with an "
+      "ECB was issued when the most such requests allowed were pending. 20 -> An SRM stack "
+      "overflow was found. 24 -> SRM got no recovery parameter area (RRPA). 28 -> An unexpected "
+      "condition arose while a defined capacity limit was enforced. ",
       "The system abnormally ends the program that issued the SYSEVENT macro, and SRM does not "
       "act on the event.",
       "SYSEVENT is meant for system components. If an installation program issued it, check the "
@@ -284,14 +295,16 @@ constexpr TextRow kRows[] = {
       "Correct the macro or the program errors that incorrectly modified the parameter list. Run "
       "the job again."}},
     {{"S16D"},
-     {"An error occurred during processing of supervisor call 109 (X'6D'), the extended SVC "
-      "router: the routing code in register 15 did not select a routine installed under the "
-      "router, so the request could not be passed on. ",
+     {"While it processed an extended service routine (ESR) of SVC 109, 116, 122 or 137, "
+      "supervisor control found an ESR code in register 15 that is not valid; the reason code "
+      "tells which: 0004 the ESR code was too large, 0008 the ESR code is not supported. The "
+      "system moves the bad ESR code to register 2. ",
       kNA,
-      "The system abnormally ends the task that issued SVC 109; no routine runs for the request.",
-      "Check the routing code the program loads into register 15 before SVC 109. If the code is "
-      "right, the routine it names may not be installed on this system; ask the system "
-      "programmer."}},
+      "The system abnormally ends the program that issued the SVC instruction and may write a "
+      "logrec data set error record; no extended service routine runs.",
+      "For 0004, correct the ESR code the program loads into register 15 (register 2 in the dump "
+      "shows it). For 0008, make sure the requested ESR is installed on this system. If an IBM "
+      "module issued the SVC, search the problem reporting databases and give the dump to IBM."}},
     {{"S16E"},
      {"An error occurred during processing of supervisor call 110 (X'6E'); the SVC routine found "
       "the request it was given not valid, or could not complete it for the caller, and ended "

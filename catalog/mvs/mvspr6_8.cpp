@@ -240,17 +240,17 @@ constexpr TextRow kRows6[] = {
       "correct the program or the instructions that overlaid the parameter list. Run the job "
       "again."}},
     {{"S22C"},
-     {"During processing of a CHAP macro (SVC 44), which changes the dispatching priority of a "
-      "task, the system found an error in the request. ",
-      "Possible causes: the task control block (TCB) address given is not the address of a TCB; "
-      "the TCB named is neither the issuing task nor one of its subtasks; the field holding the "
-      "TCB address was overwritten before the SVC was issued; the priority change value was "
-      "taken from a register that did not hold it. ",
+     {"During processing of a CHAP macro, task management found that the address of the fullword "
+      "named by the second operand was not valid; that fullword should hold the address of the "
+      "TCB of the subtask whose priority is to change. ",
+      "Possible causes: the address is not a multiple of 4; the virtual storage it points to has "
+      "not been allocated; the protection key of the fullword differs from the key of the "
+      "program that issued CHAP. A GTF trace with TRACE=SVCP and SVC=44 shows the operands. ",
       "The system abnormally ends the program that issued the CHAP macro; no priority is "
       "changed.",
-      "Pass CHAP the address of a TCB that belongs to the issuing task or to one of its subtasks, "
-      "and keep the field that holds the address from being overwritten. Correct the program and "
-      "run the job again."}},
+      "Give CHAP the address of a fullword the program owns, in its own key and on a fullword "
+      "boundary, and make sure it holds the TCB address when CHAP runs and is not overwritten. "
+      "Run the job again."}},
     {{"S22D"},
      {"An error occurred during overlay processing (SVC 45), when the overlay supervisor was asked "
       "to load a segment: the segment table or an entry table of the overlay program was not "
@@ -821,10 +821,12 @@ constexpr TextRow kRows8[] = {
       "console, which describe the failing function.",
       kNA, kActEndsUserSvcCaller, kNA}},
     {{"S3FC"},
-     {"The installation or product routine that serves supervisor call 252 (X'FC') ended the "
-      "caller with the code whose leading digit is 3; only that routine defines which check "
-      "failed.",
-      kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
+     {"Supervisor control found an error in the processing that follows an external "
+      "interruption of a program running under a TCB or an SRB; register 15 holds a reason "
+      "code: 00 a third recursion of the interruption, which is not supported; 04 an error "
+      "while the interruption was processed; 08 an error during a first recursion; 0C an error "
+      "during a second recursion.",
+      kNA, kActEndsCurrentTaskLogrec, kRespRerunContactSysprog}},
     {{"S400"},
      {"During processing of an EXCP or EXCPVR request, the system found that the data extent block "
       "(DEB) or the DCB named by the IOB was not valid: the DEB was not on the task's chain of "
@@ -854,14 +856,17 @@ constexpr TextRow kRows8[] = {
       "space is still active when the POST is issued. Correct the program and run the job "
       "again."}},
     {{"S406"},
-     {"During processing of a LINK, XCTL, LOAD or ATTACH request, the system found that the "
-      "attributes of the module did not allow the request, for example a LINK, XCTL or ATTACH "
-      "naming a module link-edited as only loadable (OL), or an entry point or addressing mode in "
-      "which the request cannot give control.",
+     {"Contents supervision found an error while it processed a LINK(X), ATTACH(X) or XCTL(X) "
+      "macro; register 15 holds a reason code: 04 the program is only loadable (link-edited "
+      "with OL in PARM), and message CSV009I is issued; 08 an AMODE 64 module was to be fetched "
+      "while the system was not in z/Architecture mode; 12 an AMODE 24 or 31 program used LINK "
+      "or LINKX to reach an AMODE 64 module without AMODE64OK=YES. The task ends unless ERRET "
+      "was given, with an ABEND dump.",
       kNA, kNA,
-      "Check the attributes of the module in the binder listing: OL, the entry point, AMODE and "
-      "RMODE. Bring an only-loadable module in with LOAD, or link edit it again with attributes "
-      "that suit the request. Run the job again."}},
+      "For 04, bring the only-loadable program in with LOAD instead of LINK, XCTL or ATTACH, or "
+      "link edit it without OL. For 08, fetch AMODE 64 modules only in z/Architecture mode. For "
+      "12, use LINKX with AMODE64OK=YES and give the target the interface it needs. Run the job "
+      "again."}},
     {{"S40A"},
      {"During processing of a GETMAIN or FREEMAIN macro with the R operand, the system found an "
       "error in the request that the earlier checks did not catch, for example a subpool that "
@@ -1009,11 +1014,17 @@ constexpr TextRow kRows8[] = {
       "routine that handles the event, and the request could not be completed.",
       kNA, kActEndsSyseventIssuer, kNA}},
     {{"S46D"},
-     {"During processing of an extended SVC router request (SVC 109), the system found that the "
-      "caller was not authorized for the routine selected by the code in register 15.",
-      kNA, "The system abnormally ends the program that issued SVC 109.",
-      "Run the program from an APF-authorized library if it must use the service, or remove the "
-      "request. Correct the program and run the job again."}},
+     {"A program issued the ESPIE macro incorrectly; register 15 holds a reason code: 04 an "
+      "option other than SET, RESET or TEST; 08 the parameter list is not on a fullword "
+      "boundary, not in storage from GETMAIN, or protected from the issuer; 0C the exit address "
+      "is not valid or a reserved bit is on; 10 RESET of a SPIE or ESPIE another program made; "
+      "14 the TOKEN is not valid or its exit was deleted; 18 the issuer was in supervisor state "
+      "or its PSW key differs from the TCB key; 1C the SPIE PIE control block passed is not "
+      "valid, probably freed by FREEMAIN.",
+      kNA, "The system abnormally ends the program that issued the ESPIE macro.",
+      "Correct the ESPIE macro or the parameter list as the reason code shows: use SET, RESET or "
+      "TEST, pass a valid parameter list, exit address and token, and issue ESPIE in problem "
+      "state with the TCB key. Run the job again."}},
     {{"S478"},
      {"During processing of a GETMAIN, FREEMAIN or STORAGE request of the RU, VRU, RC or VRC kind, "
       "the system found that the request conflicted with the caller's state, for example storage "

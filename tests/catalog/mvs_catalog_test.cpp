@@ -383,6 +383,49 @@ TEST(MvsSecondStretch, SizesOfTheTexts) {
   }
 }
 
+// A breakdown names real reason codes: whatever stands right before an arrow, back to the
+// previous blank or full stop, is one hexadecimal code with at least one digit, never a word
+// such as "Authority" or "DCB". The count keeps a row from losing its breakdown unnoticed.
+bool isReasonCode(std::string_view token) {
+  if (token.empty() || token.size() > 8) {
+    return false;
+  }
+  bool digit = false;
+  for (char c : token) {
+    if (c >= '0' && c <= '9') {
+      digit = true;
+    } else if (c < 'A' || c > 'F') {
+      return false;
+    }
+  }
+  return digit;
+}
+
+TEST(MvsSecondStretch, EveryBreakdownEntryIsKeyedByARealCode) {
+  EXPECT_TRUE(isReasonCode("0C"));
+  EXPECT_TRUE(isReasonCode("0004"));
+  EXPECT_FALSE(isReasonCode("DCB"));
+  EXPECT_FALSE(isReasonCode("Authority"));
+  EXPECT_FALSE(isReasonCode(""));
+  Codes breakdowns;
+  for (const auto& [code, row] : rows(4, 8)) {
+    for (Pane p : {kReason, kDescription, kAction, kResponse}) {
+      const std::string_view text = paneOf(*row, p);
+      for (std::size_t arrow = text.find(" -> "); arrow != std::string_view::npos;
+           arrow = text.find(" -> ", arrow + 4)) {
+        const std::size_t start = text.find_last_of(" .", arrow - 1);
+        const std::string_view key =
+            text.substr(start == std::string_view::npos ? 0 : start + 1,
+                        start == std::string_view::npos ? arrow : arrow - start - 1);
+        EXPECT_TRUE(isReasonCode(key)) << code << " pane " << p << ": \"" << key << "\"";
+        EXPECT_EQ(p, kDescription) << code;
+        breakdowns.insert(code);
+      }
+    }
+  }
+  EXPECT_EQ(breakdowns, split("S0F8 S0F9 S106 S157 S15F S16B"));
+}
+
 TEST(MvsLastStretch, PlaceholdersAndDepartingCells) {
   const auto table = rows(9, 13);
   EXPECT_EQ(codesWhere(table, kReason, "NA"), Codes{"S906"});
