@@ -917,18 +917,16 @@ constexpr TextRow kRows8[] = {
       "failing step, and submit it again. The message issued with the code names the limit, so "
       "the job can be cut down to fit it."}},
     {{"S42A"},
-     {"During processing of an ATTACH or ATTACHX macro, the system found that the options "
-      "requested were not allowed for the caller, or that the environment of the subtask could "
-      "not be set up.",
-      "Possible causes: an unauthorized program requested an option reserved for authorized "
-      "callers, such as a different protection key, job step task status or a supervisor-state "
-      "subtask; the parameter list was built for a level of the macro the system does not "
-      "support; the ATTACH was issued in cross memory mode or from an SRB. Register 15 contains a "
-      "reason code. ",
+     {"During processing of an ATTACH macro, task management found that the ECB parameter gave "
+      "an address that is not valid for the event control block to be posted when the subtask "
+      "ends.",
+      "Possible causes: the ECB address is not on a fullword boundary; the virtual storage it "
+      "points to is not allocated; the protection key of that storage differs from the key of "
+      "the program that issued ATTACH. ",
       "The system abnormally ends the program that issued the ATTACH macro; no subtask is "
       "attached.",
-      "Use the reason code to find which option failed. Remove the options reserved for "
-      "authorized programs, or run the program authorized, and rerun the job."}},
+      "Give the ECB operand of ATTACH the address of a fullword the program owns in its own key, "
+      "and make sure the program does not overwrite it. Correct the program and rerun the job."}},
     {{"S42D"},
      {"The overlay supervisor found that a segment it was asked to load had a length or a load "
       "address that did not fit the region or the overlay structure recorded for the program.",
@@ -1100,16 +1098,18 @@ constexpr TextRow kRows8[] = {
       "there defines its meaning.",
       kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
     {{"S500"},
-     {"An error occurred during processing of an EXCP or EXCPVR request that the I/O supervisor "
-      "could not correct, and the request was ended.",
-      "Possible causes: an appendage routine supplied by the program returned to a wrong address "
-      "or changed the IOB; the channel program or its data areas were freed or overlaid while the "
-      "I/O was still active; the program closed the data set or freed the DEB with I/O "
-      "outstanding. ",
-      "The system abnormally ends the task that owns the I/O request.",
-      "Wait for every EXCP to complete before closing the data set or freeing its buffers, and "
-      "check any appendage routines the program supplies. Correct the program and run the job "
-      "again."}},
+     {"While it processed an I/O request, execute channel program (EXCP) processing found a "
+      "control block that is not valid; a reason code tells which.",
+      "1 -> The IOBM field of an ISAM input/output block (IOB) named extent zero. 2 -> A data "
+      "extent block (DEB) points to a UCB that is not valid: its third byte is not X'FF'. 3 -> "
+      "The IOBEID field of the IOB extension (IOBE) does not hold 'IOBE'. 4 -> The IOBE version "
+      "field does not match the IOBEVRSC version label. 5 -> The IEDBID field of the I/O error "
+      "data block (IEDB) does not hold 'IEDB'. 6 -> The IEDB version field does not match the "
+      "IEDBVRSC version label. ",
+      "The system abnormally ends the current task and takes a SNAP dump.",
+      "Correct the control block the reason code names, and check that the program built or "
+      "changed it properly. In the dump, field TCBEXCPD of the TCB points to the EXCP debugging "
+      "area (XDBA), which holds EXCP diagnostic data. Run the job again."}},
     {{"S502"},
      {"During processing of a POST macro, the system found that the ECB to be posted was in "
       "storage that had been freed, or in an address space that the caller could not reach.",
