@@ -34,8 +34,8 @@ constexpr std::string_view kActEndsStorageIssuer =
 constexpr std::string_view kActEndsRacfRequest =
     "The system abnormally ends the task that made the RACF request; the request is not completed "
     "and no security decision is returned to the caller.";
-// The FB codes come from JES3 and the FC codes from whatever routine sits in SVC slot 252;
-// either way the code alone says little beyond who to ask.
+// The FB codes come from JES3 and the FC codes from supervisor control's interruption
+// processing; either way the code alone says little beyond who to ask.
 constexpr std::string_view kActEndsUserSvcCaller =
     "The system abnormally ends the task for which the failing routine was working, unless a "
     "recovery routine of that task retries. A dump is written when the step has a SYSUDUMP, "
@@ -64,10 +64,10 @@ constexpr TextRow kRows6[] = {
       "prefix that JES3 wrote to the job log or the console give more detail. ",
       kNA, kNA, kNA}},
     {{"S1FC"},
-     {"An error was detected during processing of supervisor call 252 (X'FC'), which lies in the "
-      "range of SVC numbers 200 to 255 that MVS leaves to installation and product SVC routines. "
-      "The failing check is the one defined by the routine that the installation placed under "
-      "that number; the leading digit 1 only separates this error from the others it reports. ",
+     {"Supervisor control ended the task with a code of its FC group, which it gives to errors "
+      "found in the processing that follows an interruption of the task: 3FC follows an "
+      "external interruption, 6FC a program check handled by a SPIE or ESPIE exit. The system "
+      "diagnostic work area (SDWA) in the logrec record names the original error. ",
       kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
     {{"S200"},
      {"During processing of an EXCP or EXCPVR request (SVC 0), the system found that a control "
@@ -498,9 +498,10 @@ constexpr TextRow kRows6[] = {
       "control block it could not use. IAT messages issued with the code describe the problem. ",
       kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
     {{"S2FC"},
-     {"The SVC routine that the installation placed under number 252 (X'FC') ended the caller "
-      "with the code whose leading digit is 2, one of those it may issue. What the routine "
-      "checks, and so the exact cause, is defined by that routine rather than by MVS. ",
+     {"An error was found by supervisor control in the processing that follows an interruption "
+      "of the task; the FC codes belong to that processing (3FC after an external interruption, "
+      "6FC after a program check with a SPIE or ESPIE exit). The original error is recorded in "
+      "the SDWA of the logrec record. ",
       kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
     {{"S300"},
      {"During processing of an EXCP or EXCPVR request (SVC 0), the I/O supervisor found an error "
@@ -1093,9 +1094,10 @@ constexpr TextRow kRows8[] = {
       "describe the failure; the dump shows which JES3 module was running.",
       kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
     {{"S4FC"},
-     {"Supervisor call 252 (X'FC'), a number that MVS leaves to installation and product SVC "
-      "routines, ended the caller with the code whose leading digit is 4; the routine installed "
-      "there defines its meaning.",
+     {"Supervisor control ended the task after an error in its processing of an interruption; "
+      "the codes ending in FC come from that processing, 3FC after an external interruption and "
+      "6FC after a program check taken by a SPIE or ESPIE exit. Look for the original error in "
+      "the SDWA of the logrec record.",
       kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
     {{"S500"},
      {"While it processed an I/O request, execute channel program (EXCP) processing found a "
