@@ -92,10 +92,12 @@ constexpr TextRow kRows6[] = {
       "fullword-aligned field in storage the program owns. Check that the last address of an ECB "
       "list has its high-order bit on. Correct the program and run it again."}},
     {{"S202"},
-     {"During processing of a POST macro (SVC 2), the system found that the event control block "
-      "(ECB) showed a waiting request block, but the request block address held in the ECB was "
-      "not valid. The ECB was probably overlaid, or it was posted after the task that waited on "
-      "it had already ended. ",
+     {"During processing of a POST macro, task management found an error with an event control "
+      "block (ECB); register 15 holds a reason code: 00 the request block (RB) address in the "
+      "three low-order bytes of the ECB, which WAIT placed there, is not valid; 04 the waiting RB "
+      "is not enabled for interrupts; 08 a POST in a problem key found no matching ECB among "
+      "those waited on in a system key; 0C for a WAIT in a problem key the ECB address, or one "
+      "ECB of a list, is not valid, for example because its storage was released. ",
       kNA, kActEndsPostRequester,
       "Verify that the ECB is not changed between the WAIT and the POST and that the waiting task "
       "is still active when the POST is issued. Clear the ECB before each new WAIT on it. Correct "
