@@ -319,15 +319,14 @@ constexpr TextRow kRows[] = {
       "PGFREE matches an earlier PGFIX for the same pages. Correct the program and run the job "
       "again."}},
     {{"S172"},
-     {"During processing of an EXCPVR macro (SVC 114), the system found an error: the caller was "
-      "not authorized to use EXCPVR, or its page fix list, channel program or data extent block "
-      "did not suit I/O with real addresses. ",
-      kNA,
-      "The system abnormally ends the program that issued the EXCPVR macro; the I/O request is "
-      "not started.",
-      "Make sure the program runs APF-authorized and that its page fix appendage fixes every "
-      "page that the channel program and its buffers use. Correct the program and run the job "
-      "again."}},
+     {"Execute channel program (EXCP) processing found that a program not authorized for it "
+      "issued the EXCPVR macro. A program is authorized when it runs in supervisor state or "
+      "under protection key 0 to 7, or when the SVC 114 authorization bit is on in the job step "
+      "control block (JSCB) or in the data extent block (DEB). ",
+      kNA, "The system abnormally ends the current task; the I/O request is not started.",
+      "Make sure the program is authorized to issue EXCPVR, or use EXCP instead. If the cause is "
+      "not clear, run the job again with an ABEND dump: field TCBEXCPD of the TCB points to the "
+      "EXCP debugging area (XDBA). Notify the system programmer."}},
     {{"S177"},
      {"During processing of a TESTAUTH macro (SVC 119), the system found an error in the "
       "request: the function or the authorization index given was not valid, or the caller's "

@@ -641,12 +641,15 @@ constexpr TextRow kRows7[] = {
       "only intervals that the task set and that have not already expired. Correct the program "
       "and run the job again."}},
     {{"S330"},
-     {"During processing of a DEQ macro, the system found an error that made it impossible to "
-      "release the resource, for example a DEQ issued on behalf of another task by a caller that "
-      "was not authorized to name that task. ",
+     {"Global resource serialization found that an unauthorized task used authorized options of "
+      "the DEQ macro. Register 15 may hold a reason code: xxxx0001 an authorized resource was "
+      "named; xxxx0002 an ISGNQXIT exit gave an authorized resource name for the request; "
+      "xxxx0006 TCB or RMC was specified; xxxx0007 a generic request was made. Other values come "
+      "from ISGENQ REQUEST=RELEASE. ",
       kNA, kActEndsDeqIssuer,
-      "Check the TCB, QNAME, RNAME and scope operands of the DEQ macro against the matching ENQ, "
-      "and correct the program. Run the job again."}},
+      "Use a major name that is not reserved for authorized programs, or run the program "
+      "authorized, and leave out TCB, RMC and generic requests in an unauthorized program. For "
+      "0002, the ISGNQXIT exit is at fault. Run the job again."}},
     {{"S333"},
      {"An error occurred during processing of an SDUMP or SDUMPX macro: the dump could not be "
       "taken as the caller asked, because of an error in the caller's environment or in the "
@@ -676,10 +679,11 @@ constexpr TextRow kRows7[] = {
       "check that the input data set is complete and that all of its volumes are named. Correct "
       "the program and run the job again."}},
     {{"S338"},
-     {"During processing of an ENQ or RESERVE macro, the system found that the request was not "
-      "allowed for the caller, for example an unauthorized program asking for a resource whose "
-      "queue name is reserved for authorized callers, or a RESERVE for a device that is not "
-      "allocated to the step. ",
+     {"Global resource serialization found that an unauthorized task used authorized options of "
+      "the ENQ macro; register 15 may hold a reason code: xxxx0001 an authorized resource; "
+      "xxxx0002 an ISGNQXIT exit gave an authorized name; xxxx0003 RESERVE of a device not "
+      "allocated to the task; xxxx0004 an ISGNQXIT exit gave such a device; xxxx0005 a MASID "
+      "request; xxxx0006 TCB or SMC; xxxx0008 an ECB request. Other values come from ISGENQ. ",
       kNA, kActEndsEnqIssuer,
       "Check the queue name, the scope and the UCB address in the macro; a program that must "
       "serialize restricted resources has to run authorized. Correct the program and rerun the "
@@ -937,12 +941,14 @@ constexpr TextRow kRows8[] = {
       "Link edit the overlay program again and check its structure in the binder listing. If the "
       "region is too small for the longest path, enlarge it, then run the job again."}},
     {{"S430"},
-     {"During processing of a DEQ macro, the system found an error in the release of a resource "
-      "held through a RESERVE, for example a UCB address that did not match the device that was "
-      "reserved.",
+     {"During DEQ processing, global resource serialization found the parameter list built from "
+      "the macro incorrect; register 15 may hold a reason code, for example xxxx0001 the list "
+      "was altered during DEQ processing, 0002 UCB with RNL=NO, 0003 the UCB address maps to no "
+      "valid UCB, 0005 to 0009 the list, QNAME, RNAME or UCB pointer cannot be accessed in the "
+      "caller's key, 000A and 000B more than X'FFFF' resources in one request.",
       kNA, kActEndsDeqIssuer,
-      "Check that the DEQ for a reserved resource names the same device (UCB) as the RESERVE, and "
-      "correct the program. Run the job again."}},
+      "Correct the DEQ macro or the program code that changed its parameter list, as the reason "
+      "code shows, and run the job again."}},
     {{"S433"},
      {"An SVC dump requested by SDUMP or SDUMPX could not be completed because of an error during "
       "dump processing, such as an I/O error on the dump data set or a failure while the "
@@ -968,13 +974,14 @@ constexpr TextRow kRows8[] = {
       "the volumes named on the DD statement are available. Run the job again, on another device "
       "if an I/O error was reported."}},
     {{"S438"},
-     {"During processing of an ENQ or RESERVE macro, the system could not build the control "
-      "blocks needed to queue the request, because a limit on outstanding requests was reached or "
-      "the storage for them could not be obtained.",
+     {"During ENQ processing, global resource serialization found the parameter list built from "
+      "the macro incorrect; register 15 may hold a reason code, for example xxxx0001 the list "
+      "was altered, 0002 a RESERVE with UCB and RNL=NO, 0003 the UCB address maps to no valid "
+      "UCB, 0005 to 0009 storage that cannot be accessed in the caller's key, 000A and 000B more "
+      "than X'FFFF' resources, 000C a wrong format word, 000F to 0013 MASID errors.",
       kNA, kActEndsEnqIssuer,
-      "Release resources the program no longer needs before asking for new ones, and check for a "
-      "loop that issues ENQ repeatedly. If the program really needs many resources, ask the "
-      "system programmer about the limits. Run the job again."}},
+      "Correct the ENQ or RESERVE macro, or the program code that changed its parameter list, as "
+      "the reason code shows, and run the job again."}},
     {{"S43E"},
      {"During processing of a DETACH macro, the system found that the task tried to detach itself "
       "or a task above it in the task tree, which DETACH does not allow.",
