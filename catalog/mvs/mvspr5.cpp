@@ -57,12 +57,16 @@ constexpr TextRow kRows[] = {
       "the identifier named no interval of the task, or the remaining time could not be stored. ",
       kNA, kNA, kRespTimerOperands}},
     {{"S12F"},
-     {"During processing of an STIMER or STIMERM SET macro (SVC 47), the system found an error: "
-      "the interval value or exit routine address could not be accessed, the parameter list was "
-      "not valid, or the task already had the most STIMERM intervals allowed.",
+     {"A program issued an STIMER macro with parameters that are not valid; register 15 holds a "
+      "reason code: 00 a data area named on a parameter could not be found; 04 UTC, LT or TOD was "
+      "given for a TASK type request; 0C the UTC, LT or TOD value was over 24:00:00.00; 10 the "
+      "STIMER routine cannot access the storage holding the parameters; 14 a parameter was not "
+      "valid, for example a 31-bit program not using the MVS/SP Version 2 or later form of the "
+      "macro; 28 the interval was too large, such as a BINTVL over X'7FFFFFFF'.",
       kNA,
-      "The system abnormally ends the program that issued the timer request; no interval is set "
-      "for it.",
+      "The system abnormally ends the program and takes a tailored dump of the control blocks "
+      "and registers of the task that issued STIMER and of the subpools holding its parameter "
+      "list.",
       kRespTimerOperands}},
     {{"S130"},
      {"A DEQ macro (SVC 48) named a resource that the issuing task had not requested with an ENQ "
@@ -121,12 +125,12 @@ constexpr TextRow kRows[] = {
       "exit it asked for is not set up.",
       kNA}},
     {{"S13E"},
-     {"A task issued a DETACH macro (SVC 62) for a subtask that had not yet finished. The system "
-      "ends the unfinished subtask with this completion code; the task that issued DETACH is not "
-      "affected by it. ",
+     {"A task issued a DETACH macro without STAE=YES for a subtask that had not yet ended. The "
+      "system ends the unfinished subtask with this code (with STAE=YES the code is 33E); the "
+      "task that issued DETACH is not affected by it. ",
       kNA,
       "The system abnormally ends the subtask named in the DETACH macro and any subtasks of its "
-      "own; with STAE=YES, the subtask's recovery routines get control first.",
+      "own; the task that issued DETACH continues.",
       "If the subtask should run to completion, make the attaching task wait for it before "
       "DETACH, using the ECB or ETXR operand of ATTACH. If ending it was intended, nothing needs "
       "to be done."}},

@@ -22,6 +22,9 @@ constexpr std::string_view kActEndsEnqIssuer =
 constexpr std::string_view kActEndsDetachIssuer =
     "The system abnormally ends the program that issued the DETACH macro; the subtask named in the "
     "request is not removed by it.";
+constexpr std::string_view kActEndsAttachIssuer =
+    "The system abnormally ends the program that issued the ATTACH macro; the subtask is not "
+    "created.";
 constexpr std::string_view kActEndsCheckpointStep =
     "The system abnormally ends the job step; the checkpoint or restart request that was in "
     "progress is not completed and its entry is not used.";
@@ -235,9 +238,7 @@ constexpr TextRow kRows6[] = {
      {"During processing of an ATTACH or ATTACHX macro (SVC 42), the system found an error in the "
       "parameter list, for example an incorrect address for the entry point name, the ECB or the "
       "end-of-task exit routine, or a combination of operands that is not allowed. ",
-      kNA,
-      "The system abnormally ends the program that issued the ATTACH macro; the subtask is not "
-      "created.",
+      kNA, kActEndsAttachIssuer,
       "Check the addresses and the options in the ATTACH macro against the program listing, and "
       "correct the program or the instructions that overlaid the parameter list. Run the job "
       "again."}},
@@ -322,12 +323,14 @@ constexpr TextRow kRows6[] = {
       "DCB, and check that the DECB field holding that address was not overwritten. Correct the "
       "program and rerun the job."}},
     {{"S23E"},
-     {"During processing of a DETACH macro (SVC 62), the system found that the task control block "
-      "address given was not that of a subtask attached by the issuing task, or that the field "
-      "holding the address was not valid. ",
+     {"During processing of a DETACH macro, task management found an error in the input; "
+      "register 15 holds a reason code: 00 the protection key of the address does not match the "
+      "key of the issuer of DETACH; 04 access register 1 was not zero for a caller in access "
+      "register ASC mode; 08 the TCB given is not a subtask of the caller's TCB. ",
       kNA, kActEndsDetachIssuer,
-      "Pass DETACH the TCB address returned by an ATTACH macro of the same task, and do not detach "
-      "a subtask twice. Correct the program and run the job again."}},
+      "Give DETACH the TCB address of a subtask that this task attached, keep the program from "
+      "overwriting it, and in access register mode leave access register 1 alone. Correct the "
+      "program and run the job again."}},
     {{"S23F"},
      {"An error occurred during processing of a CHKPT macro (SVC 63) when the program asked for a "
       "checkpoint: the checkpoint data set or the parameter list was not valid, and no usable "
@@ -695,12 +698,15 @@ constexpr TextRow kRows7[] = {
       "Return each dynamically obtained buffer to FREEDBUF only once, and with the DCB it came "
       "from. Correct the program and run the job again."}},
     {{"S33E"},
-     {"During processing of a DETACH macro, the system found that the subtask to be detached was "
-      "in a state that did not allow it, for example it was already being detached by another "
-      "request. ",
-      kNA, kActEndsDetachIssuer,
-      "Issue DETACH once for each subtask, after its end-of-task ECB shows that it ended, and "
-      "check the TCB address passed. Correct the program and run the job again."}},
+     {"A task issued a DETACH macro with STAE=YES for a subtask that had not yet ended, and the "
+      "system ended that subtask with this code; without STAE=YES the code would be 13E. The "
+      "task that issued DETACH is not ended. ",
+      kNA,
+      "The system abnormally ends the subtask named in the DETACH macro, giving its recovery "
+      "routines control first; the task that issued DETACH continues.",
+      "If the subtask should finish its work, wait on its end-of-task ECB, or use an ETXR "
+      "routine, before issuing DETACH. If ending it early was intended, nothing needs to be "
+      "done."}},
     {{"S33F"},
      {"A CHKPT macro (SVC 63) could not complete: an error occurred while the system wrote the "
       "checkpoint entry, for example an I/O error on the checkpoint data set, or the job was in a "
@@ -930,8 +936,7 @@ constexpr TextRow kRows8[] = {
       "Possible causes: the ECB address is not on a fullword boundary; the virtual storage it "
       "points to is not allocated; the protection key of that storage differs from the key of "
       "the program that issued ATTACH. ",
-      "The system abnormally ends the program that issued the ATTACH macro; no subtask is "
-      "attached.",
+      kActEndsAttachIssuer,
       "Give the ECB operand of ATTACH the address of a fullword the program owns in its own key, "
       "and make sure the program does not overwrite it. Correct the program and rerun the job."}},
     {{"S42D"},
