@@ -230,7 +230,8 @@ constexpr TextRow kRows[] = {
     {{"S157"},
      {"An error occurred while the system processed a DOM macro, which deletes operator messages "
       "issued by WTO or WTOR. Register 15 holds xxxxyyyy: xxxx is for IBM use, yyyy is the "
-      "reason code. ",
+      "reason code; a value Fyyy in place of the reason code means an internal error, yyy being "
+      "the abend code of that failure. ",
       "0004 -> Register 0 was wrong. 0008 -> The caller was neither a task of the WTOR "
       "issuer's job step and address space nor in key 0 to 7 or APF authorized. 000C -> "
       "A program check occurred while access to a multiple DOM list was checked. 0010 -> An "
