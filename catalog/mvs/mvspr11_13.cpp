@@ -9,11 +9,11 @@ constexpr std::string_view kActOverlayEnded =
     "The system abnormally ends the program that requested the overlay. An ABEND dump is "
     "taken if the job step provides a dump DD statement.";
 constexpr std::string_view kRespSubpoolCodes =
-    "04, 08, 1C, 20 and the other reason codes -> Each names one way the request misused the "
-    "subpool; read it in register 15 or in message IEA705I.0 to 127 -> Subpools for problem "
-    "programs: any program may obtain and free storage in them.128 to 255 -> Subpools meant "
-    "for the system: most of them may be used only by programs in supervisor state or with a "
-    "key from 0 to 7. ";
+    "04 -> The request named a subpool that is not defined.08 -> The program may not obtain or "
+    "free storage in the system subpool it named: that needs supervisor state, key 0 or APF "
+    "authorization, and unauthorized programs are limited to the private subpools 0 to 127, 131 "
+    "and 132. The code is the last byte of the reason code in the SDWACRC field. Correct the "
+    "subpool number (for SVC 10, the high-order byte of register 0) and rerun the job. ";
 
 // RACF service breakdowns: the four texts are kept apart on purpose, they are
 // not one text shown four times.
@@ -108,9 +108,11 @@ constexpr TextRow kRows11[] = {
      {kNA, kNA,
       "The system abnormally ends the task that issued the LINK, XCTL, ATTACH or LOAD request, "
       "and writes one of these messages: ",
-      "The use count of the module has reached its limit: the program most likely issues LOAD "
-      "for the same module in a loop without a matching DELETE.  Add the DELETE macros or load "
-      "the module only once, and run the job again. "}},
+      "04 -> A LOAD pushed the load list element (responsibility) count of the module past "
+      "32767.08 -> A LINK, XCTL, ATTACH or LOAD pushed the contents directory element use count "
+      "past 32767.0C -> XCTL was issued while a program call (PC) linkage was still "
+      "outstanding.100 -> CSVINFO found wrong information in an extent list (XTLST).  Match every "
+      "LOAD with a DELETE, return from a PC before issuing XCTL, and run the job again. "}},
     {{"S90A"},
      {"An R-form FREEMAIN (SVC 10) passed an address in register 1 that is not a multiple of "
       "eight. Storage is freed on doubleword boundaries only, so the system refused to release "
@@ -399,18 +401,19 @@ constexpr TextRow kRows12[] = {
       "supplied for the request, such as its channel program, its IOB or its buffers.",
       kNA, kActEndsCurrentTaskLogrec, kRespCheckProgramDump}},
     {{"SB04"},
-     {"A GETMAIN macro issued through SVC 4 named a subpool that the program may not use in that "
-      "request: the subpool number is not valid, or it is one that only authorized programs may "
-      "request. Register 15 contains a reason code. ",
+     {"GETMAIN (SVC 4) rejected the request because of the subpool it named: the subpool is not "
+      "defined, or the caller is not allowed to use it. The reason code, xxxxxxyy, is in the "
+      "SDWACRC field of the SDWA; xxxxxx is internal and yy gives the error. ",
       kNA, kActIea705i,
-      "0 to 127 -> Subpools for problem programs; a program without authorization takes its "
-      "storage from these.128 to 255 -> Subpools for the system; most need supervisor state or "
-      "a key from 0 to 7. The reason code in register 15, also shown in message IEA705I, tells "
-      "how the GETMAIN misused the subpool. Change the SP operand or run the program "
-      "authorized, then rerun the job. "}},
+      "04 -> The GETMAIN asked for storage in a subpool that is not defined.08 -> The program is "
+      "not authorized for the system subpool it named: it must run in supervisor state, in key "
+      "0 or APF-authorized. Programs without that authority may use only the private subpools 0 "
+      "to 127, 131 and 132. Correct the SP operand, or run the program with the authority it "
+      "needs, and rerun the job. "}},
     {{"SB05"},
-     {"A FREEMAIN macro (SVC 5) named a subpool that the program is not allowed to free storage "
-      "from, or a subpool number that does not exist. A reason code is in register 15.",
+     {"FREEMAIN (SVC 5) rejected the request because of the subpool it named: the subpool is not "
+      "defined, or the program may not free storage in it. The reason code is in the SDWACRC "
+      "field of the SDWA, its last byte giving the error.",
       kNA, kActIea705i, kRespSubpoolCodes}},
     {{"SB06"},
      {"The system detected an error while processing a LINK, XCTL, ATTACH or LOAD request for the "
@@ -421,8 +424,8 @@ constexpr TextRow kRows12[] = {
       "whether the task or a subtask was ending at the time), correct the program, and run the "
       "job again.  If it fails again, give the dump to the system programmer. "}},
     {{"SB0A"},
-     {"An R-form GETMAIN or FREEMAIN (SVC 10) passed, in register 0, a subpool number that is not "
-      "valid or that the program is not authorized to use.",
+     {"An R-form GETMAIN or FREEMAIN (SVC 10) named, in the high-order byte of register 0, a "
+      "subpool that is not defined or that the program is not authorized to use.",
       kNA, kActIea705i, kRespSubpoolCodes}},
     {{"SB13"},
      {"OPEN (SVC 19) for a printer could not load the forms control buffer (FCB) or universal "
@@ -481,14 +484,19 @@ constexpr TextRow kRows12[] = {
       "to a volume with more free space. For a partitioned data set, reallocate it larger or "
       "compress it. Then rerun the job."}},
     {{"SB78"},
-     {"A STORAGE request or a GETMAIN or FREEMAIN of the RU or VRU form (SVC 120) named a subpool "
-      "that is not valid or that the caller is not authorized to use, or it used the subpool in "
-      "a way the subpool does not permit. ",
+     {"The virtual storage manager rejected an RC, RU, VRC or VRU GETMAIN, an RC or RU FREEMAIN, "
+      "or a STORAGE request (all reach it through SVC 120) because of the subpool named, the "
+      "caller's authority or the way the caller entered the service. The reason code xxxxxxyy "
+      "is in the SDWACRC field of the SDWA. ",
       kNA, kActIea705i,
-      "0 to 127 -> Subpools for problem programs.128 to 255 -> Subpools for the system; most "
-      "of them require supervisor state or a key from 0 to 7. The reason code in register 15 "
-      "and in message IEA705I tells how the request misused the subpool.  Check the SP and KEY "
-      "operands of the STORAGE, GETMAIN or FREEMAIN request, correct it and rerun the job."}},
+      "04 -> The macro tried to obtain or free storage in a subpool that is not defined.08 -> "
+      "The caller may not use system subpools; it must be in supervisor state, key 0 or "
+      "APF-authorized.0C -> A global branch-entry caller of GETMAIN or FREEMAIN named a subpool "
+      "that is not global.10 -> LOC is not valid: fetch-protected LSQA and disabled reference "
+      "subpools exist only above 16 megabytes.14 -> A local branch-entry caller did not hold the "
+      "local lock of the address space currently addressable.18 -> The TCB address given on a "
+      "branch entry or STORAGE request is not valid; register 4 holds it.  Correct the request "
+      "and run the job again."}},
     {{"SBC3"},
      {"A system component ended the task with completion code BC3 after it found an error it "
       "could not recover from while processing a request for the task. The component and the "
@@ -761,10 +769,9 @@ constexpr TextRow kRows13[] = {
       "problem in the program's request, correct the program and rerun it; otherwise have the "
       "system programmer search for a known fix or report the problem to IBM."}},
     {{"SDC7"},
-     {"A system service of the C7 group found an error in a request issued by the task, or in the "
-      "state of the task when it issued the request, and ended the task with completion code "
-      "DC7.  The reason code in register 15 is needed to tell which service detected the error "
-      "and why. ",
+     {"APPC/MVS ended the task with completion code DC7 after detecting an error while it was "
+      "processing a request for the task.  The reason code in register 15 identifies the "
+      "APPC/MVS function that found the error and the condition. ",
       kNA, kNA, kNA}},
     {{"SDFB"},
      {"A JES3 routine that serves the job, such as the interface through which the job's SYSOUT "
@@ -886,13 +893,14 @@ constexpr TextRow kRows13[] = {
       "signal rather than by an error. ",
       kNA, kNA, kNA}},
     {{"SEC7"},
-     {"A system service whose errors are reported with completion codes ending in C7 ended the "
-      "task with EC7 after detecting an error in the task's request or in its own processing. "
-      "Register 15 holds the reason code. ",
+     {"An APPC/MVS callable service found an error in the call a program made to it, such as a "
+      "wrong number of parameters or parameters that APPC/MVS cannot access, and ended the caller "
+      "with completion code EC7. The reason code in register 15 identifies the error. ",
       kNA, kNA,
-      "Check the reason code for an error in the program's request and correct the program if "
-      "so. Otherwise keep the dump and the logrec record, and ask the system programmer to look "
-      "for a fix or report the problem."}},
+      "0014000D -> The call passed an incorrect number of parameters.0014000E -> APPC/MVS could "
+      "not access one or more of the parameters passed. For these, check the call against the "
+      "service's parameter list and correct the program; for other reason codes keep the dump "
+      "and the logrec record for the system programmer."}},
     {{"SEFB"},
      {"JES3 detected an error in processing it did for the job, either in a JES3 module running "
       "in the job's address space or in data passed to JES3, and issued completion code EFB.  "

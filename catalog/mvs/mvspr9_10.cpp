@@ -24,15 +24,15 @@ constexpr TextRow kRows9[] = {
       "uses before asking for the module.  If the reason code points to common storage, ask the "
       "system programmer to check CSA use. Run the job again."}},
     {{"S50D"},
-     {"While the system was ending a task abnormally (ABEND, SVC 13), its own termination "
-      "processing failed. The recovery termination manager could not finish the normal sequence "
-      "and ended the task with this completion code.",
+     {"OPEN could not use the parameter list it was given, because the list holds a DCB address "
+      "that is not valid. Message IEC191I 50D-rc reports the reason code and the DCB address: 1C "
+      "-> the execute form of OPEN specifies MODE=31 while the list specifies, or defaults to, "
+      "MODE=24. 20 -> the execute form specifies MODE=24 while the list specifies MODE=31.",
       kNA,
-      "The system completes the termination of the task as far as it can, records the failure in "
-      "the logrec data set and takes a dump if a dump data set is available. ",
-      "Find in the dump and the logrec records the first error, the one that started the "
-      "termination. Correct it if it lies in the problem program; otherwise give the material to "
-      "the system programmer."}},
+      "The system ends the task and issues message IEC191I with the reason code and the address "
+      "of the DCB. ",
+      "Code the same MODE on the list form (MF=L) and the execute form (MF=E) of the OPEN macro, "
+      "or build the parameter list in the mode the execute form names. Then run the job again."}},
     {{"S513"},
      {"OPEN could not be completed for a data set on magnetic tape; message IEC146I gives the "
       "return code. With 04, another data set on the same tape volume was already open in the job "
@@ -157,13 +157,13 @@ constexpr TextRow kRows9[] = {
       "its address from being overwritten, and post each event only once. Correct the program and "
       "run it again."}},
     {{"S582"},
-     {"An error occurred while RACF was processing a RACROUTE REQUEST=AUTH request (the "
-      "RACHECK function, SVC 130), which checks a user's authority to a resource, and the "
-      "request could not be completed; the dump and message ICH409I show the code.",
+     {"RACF could not complete a RACROUTE REQUEST=AUTH (RACHECK, SVC 130) authorization check. "
+      "The request needs an accessor environment element (ACEE) for the user; when the caller "
+      "issues it where no ACEE exists, the task ends with 582 and reason code 00.",
       kNA, kActAbnormallyTerminatesTask,
-      "Check the RACROUTE REQUEST=AUTH call: the ENTITY, CLASS and ACEE addresses must point to "
-      "valid storage and the parameter list must fit the macro level used. Correct the program, "
-      "or call the RACF administrator if system code failed. "}},
+      "Create the ACEE before the check with RACROUTE REQUEST=VERIFY ENVIR=CREATE, and delete it "
+      "with ENVIR=DELETE after the last RACROUTE call. Make sure the ENTITY, CLASS and ACEE "
+      "operands point to valid storage, correct the program and rerun it. "}},
     {{"S585"},
      {"The system found an error while processing a RACROUTE REQUEST=DEFINE (RACDEF, SVC 133) "
       "request to define, rename or delete a RACF resource profile. Register 15 contains a "
@@ -417,8 +417,9 @@ constexpr TextRow kRows10[] = {
       "Look at the linkage editor or binder listing of the module, correct the errors it reported "
       "and link-edit the module again so that it is marked executable. Then run the job again."}},
     {{"S70A"},
-     {"A register-form GETMAIN or FREEMAIN request (SVC 10) for global storage could not be "
-      "satisfied by the system, which recorded the error and carried on.",
+     {"A system error or a machine error occurred while the virtual storage manager was "
+      "processing an R-form GETMAIN or FREEMAIN request (SVC 10). It recorded the error and "
+      "carried on without ending the task.",
       kNA, kActLogrecContinues, kRespRerunContactSysprog}},
     {{"S70D"},
      {"An error occurred while the system was processing an abnormal end (ABEND, SVC 13): a "
@@ -477,13 +478,13 @@ constexpr TextRow kRows10[] = {
       "line limit on the JOB statement or in the JES control statements, or the OUTLIM value of "
       "the DD statement, and run the job again."}},
     {{"S72A"},
-     {"During ATTACH or ATTACHX processing (SVC 42), the system could not obtain storage in the "
-      "local system queue area (LSQA) for the control blocks the new subtask needs, such as its "
-      "task control block.",
+     {"ATTACH or ATTACHX (SVC 42) found an error in the parameter list the macro passed to it, "
+      "and created no subtask. Register 15 pointed to that list, which holds the entry point "
+      "name or DE address, the DCB, ECB and exit addresses, the subpool values and the options.",
       kNA, kActAttachNoSubtask,
-      "Keep fewer subtasks at one time, or hold less storage in the region, so that LSQA has room "
-      "to grow. If the error occurs with a normal number of subtasks, ask the system programmer "
-      "to check the address space's storage use."}},
+      "Check how the ATTACH or ATTACHX parameter list was built: use list and execute forms of "
+      "the same macro level, and keep the program from overlaying the list before the macro is "
+      "issued. Correct the program and run the job again."}},
     {{"S730"},
      {"Global resource serialization could not process a DEQ macro (SVC 48): the parameter list, "
       "or the queue name or resource name it pointed to, was not in a form it accepts, or could "
@@ -626,13 +627,16 @@ constexpr TextRow kRows10[] = {
       "the right library to the STEPLIB or JOBLIB DD statement, or ask the system programmer to "
       "add it to the link list, and run the job again."}},
     {{"S80A"},
-     {"A register-form GETMAIN or FREEMAIN request (SVC 10) asked for more virtual storage than "
-      "was available in the job step's region or in the subpool named, and the request was not "
-      "conditional.",
+     {"An R-form GETMAIN or FREEMAIN (SVC 10) could not get the virtual storage it needed. The "
+      "reason code in the SDWACRC field of the SDWA names the area that ran short: 04 -> SQA. 08 "
+      "-> CSA. 0C -> LSQA. 10 -> the private area of the address space. 1C -> LSQA, for the "
+      "cell pool of the virtual storage manager. 20 -> LSQA, for a new address queue anchor "
+      "table (AQAT) stack.",
       kNA, kActIea705i,
-      "Find out from the dump why the program needs the storage. Raise the REGION value if the "
-      "amount is genuine; otherwise correct the length computation or free storage no longer "
-      "used, and run the job again."}},
+      "A complete dump is needed to diagnose the shortage; if none was taken, set SLIP traps for "
+      "completion codes 80A and 878 (which arises from the same condition) to get an SVC dump "
+      "when it recurs. For reason code 10, raise the REGION value or find the storage the "
+      "program obtains and never frees, then rerun the job."}},
     {{"S813"},
      {"OPEN found that the data set name in the header label of a magnetic tape does not match "
       "the data set name on the DD statement.  Message IEC149I shows the return code.",
