@@ -708,9 +708,10 @@ constexpr TextRow kRows10[] = {
       "the macro was issued by system or vendor code, give the dump and the logrec record to the "
       "system programmer."}},
     {{"S878"},
-     {"A GETMAIN, STORAGE or FREEMAIN request handled by SVC 120 asked for more virtual storage "
-      "than was free in the private area of the job step; register 15 holds a reason code, and "
-      "message IEA705I shows the request.",
+     {"A GETMAIN, FREEMAIN or STORAGE request handled by SVC 120 could not get the virtual "
+      "storage it needed; it is the condition of 80A for the other macro forms. The reason code "
+      "in the SDWACRC field names the area that ran short, most often 10 -> the private area of "
+      "the job step; 04, 08 and 0C name SQA, CSA and LSQA.",
       kNA, kActIea705i,
       "Code a larger REGION value on the JOB or EXEC statement, or REGION=0M for all the private "
       "storage available, if the program needs it. Otherwise look for storage obtained in a loop "
