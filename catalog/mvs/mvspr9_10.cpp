@@ -698,9 +698,10 @@ constexpr TextRow kRows10[] = {
     {{"S85F"},
      {"An error occurred during SYSEVENT processing (SVC 95), through which programs report "
       "events to the system resources manager; register 15 holds a reason code for the error. "
-      "The events that programs outside the system most often issue are: TRANSWAP -> make the "
-      "address space nonswappable for a time. DONTSWAP -> make it nonswappable until it asks "
-      "otherwise. OKSWAP -> make it swappable again. ",
+      "The swap-control events that programs outside the system issue most often are: "
+      "DONTSWAP -> nonswappable for a short time, until an OKSWAP matches each DONTSWAP or the "
+      "job step ends. TRANSWAP -> nonswappable for a longer time, more than a minute. OKSWAP -> "
+      "swappable again. Each applies only to the home address space of the issuer. ",
       kNA,
       "The system abnormally ends the program that issued the SYSEVENT macro. It writes a "
       "logrec data set error record.  ",
