@@ -9,11 +9,11 @@ constexpr std::string_view kActOverlayEnded =
     "The system abnormally ends the program that requested the overlay. An ABEND dump is "
     "taken if the job step provides a dump DD statement.";
 constexpr std::string_view kRespSubpoolCodes =
-    "04 -> The request named a subpool that is not defined.08 -> The program may not obtain or "
-    "free storage in the system subpool it named: that needs supervisor state, key 0 or APF "
-    "authorization, and unauthorized programs are limited to the private subpools 0 to 127, 131 "
-    "and 132. The code is the last byte of the reason code in the SDWACRC field. Correct the "
-    "subpool number (for SVC 10, the high-order byte of register 0) and rerun the job. ";
+    "0 to 127 -> Private subpools any program may use.131 and 132 -> Private subpools also open "
+    "to unauthorized programs; freeing needs a PSW key mask that allows the storage key.240 and "
+    "250 -> Only for authorized callers, and handled as subpool 0. Other subpools need "
+    "supervisor state, key 0 to 7 or APF. Correct the subpool number (for SVC 10, the high byte "
+    "of register 0) and rerun. ";
 
 // RACF service breakdowns: the four texts are kept apart on purpose, they are
 // not one text shown four times.
@@ -108,11 +108,11 @@ constexpr TextRow kRows11[] = {
      {kNA, kNA,
       "The system abnormally ends the task that issued the LINK, XCTL, ATTACH or LOAD request, "
       "and writes one of these messages: ",
-      "04 -> A LOAD pushed the load list element (responsibility) count of the module past "
-      "32767.08 -> A LINK, XCTL, ATTACH or LOAD pushed the contents directory element use count "
-      "past 32767.0C -> XCTL was issued while a program call (PC) linkage was still "
-      "outstanding.100 -> CSVINFO found wrong information in an extent list (XTLST).  Match every "
-      "LOAD with a DELETE, return from a PC before issuing XCTL, and run the job again. "}},
+      "04 -> LOAD pushed the module's load list element (responsibility) count past 32767; "
+      "CSV001I.08 -> LINK, XCTL, ATTACH or LOAD pushed the contents directory element use count "
+      "past 32767; CSV002I.0C -> XCTL was issued with a program call (PC) still outstanding; "
+      "CSV030I.100 -> CSVINFO found a bad extent list (XTLST); SVC dump.  Look for a loop that "
+      "issues the macro too often, return from a PC before XCTL, and run the job again. "}},
     {{"S90A"},
      {"An R-form FREEMAIN (SVC 10) passed an address in register 1 that is not a multiple of "
       "eight. Storage is freed on doubleword boundaries only, so the system refused to release "
@@ -402,18 +402,18 @@ constexpr TextRow kRows12[] = {
       kNA, kActEndsCurrentTaskLogrec, kRespCheckProgramDump}},
     {{"SB04"},
      {"GETMAIN (SVC 4) rejected the request because of the subpool it named: the subpool is not "
-      "defined, or the caller is not allowed to use it. The reason code, xxxxxxyy, is in the "
-      "SDWACRC field of the SDWA; xxxxxx is internal and yy gives the error. ",
+      "defined, or the caller is not allowed to use it. The SP operand of the macro carries the "
+      "subpool number, and the system reports the failure in message IEA705I. ",
       kNA, kActIea705i,
-      "04 -> The GETMAIN asked for storage in a subpool that is not defined.08 -> The program is "
-      "not authorized for the system subpool it named: it must run in supervisor state, in key "
-      "0 or APF-authorized. Programs without that authority may use only the private subpools 0 "
-      "to 127, 131 and 132. Correct the SP operand, or run the program with the authority it "
-      "needs, and rerun the job. "}},
+      "0 to 127 -> Private subpools open to every program.131 and 132 -> Private subpools an "
+      "unauthorized program may also request.240 and 250 -> For authorized callers only; served "
+      "from subpool 0. Any other subpool needs supervisor state, a PSW key from 0 to 7 or APF "
+      "authorization. Correct the SP operand, or run the program with the authority it needs, "
+      "and rerun the job. "}},
     {{"SB05"},
      {"FREEMAIN (SVC 5) rejected the request because of the subpool it named: the subpool is not "
-      "defined, or the program may not free storage in it. The reason code is in the SDWACRC "
-      "field of the SDWA, its last byte giving the error.",
+      "defined, or the program may not free storage in it. The subpool number is in the FREEMAIN "
+      "parameter list, and the system reports the failure in message IEA705I.",
       kNA, kActIea705i, kRespSubpoolCodes}},
     {{"SB06"},
      {"The system detected an error while processing a LINK, XCTL, ATTACH or LOAD request for the "
@@ -484,10 +484,10 @@ constexpr TextRow kRows12[] = {
       "to a volume with more free space. For a partitioned data set, reallocate it larger or "
       "compress it. Then rerun the job."}},
     {{"SB78"},
-     {"The virtual storage manager rejected an RC, RU, VRC or VRU GETMAIN, an RC or RU FREEMAIN, "
-      "or a STORAGE request (all reach it through SVC 120) because of the subpool named, the "
-      "caller's authority or the way the caller entered the service. The reason code xxxxxxyy "
-      "is in the SDWACRC field of the SDWA. ",
+     {"The virtual storage manager rejected an RC, RU, VRC or VRU GETMAIN or an RC or RU FREEMAIN "
+      "(SVC 120), or a STORAGE request, because of the subpool named, the caller's authority or "
+      "the way the caller entered the service. The reason code xxxxxxyy is in the SDWACRC field "
+      "of the SDWA; xxxxxx is internal and yy gives the error. ",
       kNA, kActIea705i,
       "04 -> The macro tried to obtain or free storage in a subpool that is not defined.08 -> "
       "The caller may not use system subpools; it must be in supervisor state, key 0 or "
@@ -769,9 +769,11 @@ constexpr TextRow kRows13[] = {
       "problem in the program's request, correct the program and rerun it; otherwise have the "
       "system programmer search for a known fix or report the problem to IBM."}},
     {{"SDC7"},
-     {"APPC/MVS ended the task with completion code DC7 after detecting an error while it was "
-      "processing a request for the task.  The reason code in register 15 identifies the "
-      "APPC/MVS function that found the error and the condition. ",
+     {"The APPC/MVS transaction scheduler (ASCH) met an error it could not recover from.  A "
+      "reason code tells which: 01 -> A parmlib CLASSADD tried to change an existing class. 03 "
+      "-> A transaction program has a wrong scheduling type. 04 -> RACF could not be run. 05 -> "
+      "No security environment could be created. 35 -> ASCH was started other than by START. "
+      "Most other codes are internal errors or failures to start ASCH or an initiator. ",
       kNA, kNA, kNA}},
     {{"SDFB"},
      {"A JES3 routine that serves the job, such as the interface through which the job's SYSOUT "
@@ -799,16 +801,16 @@ constexpr TextRow kRows13[] = {
       "Release the resources the task holds (issue DEQ for every ENQ and reset any must-complete "
       "status) before the task returns, correct the program, and run the job again."}},
     {{"SE06"},
-     {"The contents supervisor found an error in a LINK, XCTL, ATTACH or LOAD request, or in the "
-      "state of the program that issued it, and issued completion code E06; the reason code in "
-      "register 15 tells which rule the request broke.",
+     {"The contents supervisor found an error while processing a z/OS UNIX exec, fork, loadhfs "
+      "or deletehfs function. Register 15 holds the reason code xxyy: xx names the function "
+      "(00 exec or fork, 01 loadhfs, 02 deletehfs) and yy the error.",
       kNA, "The system abnormally ends the task that issued the request for the module. ",
-      "SVC 6 -> A LINK or LINKX request: check the entry point name and the DCB of the library "
-      "it names.SVC 7 -> An XCTL or XCTLX request: check the entry point name and that the "
-      "issuing program was itself given control by LINK, ATTACH or XCTL.SVC 8 -> A LOAD "
-      "request: check the name, the DCB and any ADDR or LOADPT operand.SVC 42 -> An ATTACH or "
-      "ATTACHX request: check the EP or DE operand and the DCB. The dump shows which of these "
-      "the task issued; correct that request and run the job again."}},
+      "00 -> An unauthorized program asked for exec, loadhfs or deletehfs processing.20 -> The "
+      "PGMF FIND failed; CSV034I.24 -> The PGMF FIND program-checked or abended; CSV036I.2C -> "
+      "An unexpected contents supervisor error.30 -> The path name is a loadable-only file, not "
+      "valid for exec; CSV039I.34 -> The file is not executable; CSV038I.38 -> The same, for an "
+      "overlay module. Internal errors (04 to 1C) go to the system programmer; otherwise correct "
+      "the program or the file."}},
     {{"SE13"},
      {"OPEN (SVC 19) found an error it reports with completion code E13, together with a reason "
       "code in the accompanying message, and the data set was not opened.  The reason code "
@@ -893,14 +895,15 @@ constexpr TextRow kRows13[] = {
       "signal rather than by an error. ",
       kNA, kNA, kNA}},
     {{"SEC7"},
-     {"An APPC/MVS callable service found an error in the call a program made to it, such as a "
-      "wrong number of parameters or parameters that APPC/MVS cannot access, and ended the caller "
-      "with completion code EC7. The reason code in register 15 identifies the error. ",
+     {"APPC/MVS found an error it could not recover from, in its own processing or in a call of "
+      "one of its services, and issued EC7. A reason code describes it; mostly the requested "
+      "service fails and the system goes on. ",
       kNA, kNA,
-      "0014000D -> The call passed an incorrect number of parameters.0014000E -> APPC/MVS could "
-      "not access one or more of the parameters passed. For these, check the call against the "
-      "service's parameter list and correct the program; for other reason codes keep the dump "
-      "and the logrec record for the system programmer."}},
+      "000A1000 -> A logical unit could not be activated: its VTAM APPL statement lacks "
+      "APPC=YES (the EC7 000A0037 that follows can be ignored).00020001 -> Cleanup_AS was called "
+      "with a wrong parameter count or without VLIST conventions.00020002 -> The same for "
+      "Cleanup_TP.00020007 -> The same for unauthorized Cleanup_TP. Correct the call; for "
+      "internal errors keep the SVC dump for the system programmer."}},
     {{"SEFB"},
      {"JES3 detected an error in processing it did for the job, either in a JES3 module running "
       "in the job's address space or in data passed to JES3, and issued completion code EFB.  "

@@ -24,15 +24,16 @@ constexpr TextRow kRows9[] = {
       "uses before asking for the module.  If the reason code points to common storage, ask the "
       "system programmer to check CSA use. Run the job again."}},
     {{"S50D"},
-     {"OPEN could not use the parameter list it was given, because the list holds a DCB address "
-      "that is not valid. Message IEC191I 50D-rc reports the reason code and the DCB address: 1C "
-      "-> the execute form of OPEN specifies MODE=31 while the list specifies, or defaults to, "
-      "MODE=24. 20 -> the execute form specifies MODE=24 while the list specifies MODE=31.",
+     {"OPEN or CLOSE found a DCB address that is not valid in the parameter list passed to it. "
+      "Message IEC191I 50D-rc (OPEN) or IEC291I 50D-rc (CLOSE) gives the code and the DCB "
+      "address: 1C -> the execute form specifies MODE=31 while the list specifies, or defaults "
+      "to, MODE=24. 20 -> the execute form specifies MODE=24 while the list specifies MODE=31.",
       kNA,
-      "The system ends the task and issues message IEC191I with the reason code and the address "
-      "of the DCB. ",
-      "Code the same MODE on the list form (MF=L) and the execute form (MF=E) of the OPEN macro, "
-      "or build the parameter list in the mode the execute form names. Then run the job again."}},
+      "The system ends the task and issues message IEC191I (OPEN) or IEC291I (CLOSE) with the "
+      "code and the DCB address. ",
+      "Code the same MODE on the list form (MF=L) and the execute form (MF=E) of the OPEN or "
+      "CLOSE macro, or build the parameter list in the mode the execute form names. Then run the "
+      "job again."}},
     {{"S513"},
      {"OPEN could not be completed for a data set on magnetic tape; message IEC146I gives the "
       "return code. With 04, another data set on the same tape volume was already open in the job "
@@ -417,9 +418,10 @@ constexpr TextRow kRows10[] = {
       "Look at the linkage editor or binder listing of the module, correct the errors it reported "
       "and link-edit the module again so that it is marked executable. Then run the job again."}},
     {{"S70A"},
-     {"A system error or a machine error occurred while the virtual storage manager was "
-      "processing an R-form GETMAIN or FREEMAIN request (SVC 10). It recorded the error and "
-      "carried on without ending the task.",
+     {"A system error, an uncorrectable machine error or an error of unknown cause occurred "
+      "while the virtual storage manager was processing an R-form GETMAIN or FREEMAIN (SVC 10). "
+      "The reason code in the SDWACRC field tells which, for example 01 -> FREEMAIN tried to "
+      "release central storage behind page-fixed SQA or LSQA storage.",
       kNA, kActLogrecContinues, kRespRerunContactSysprog}},
     {{"S70D"},
      {"An error occurred while the system was processing an abnormal end (ABEND, SVC 13): a "
@@ -478,13 +480,17 @@ constexpr TextRow kRows10[] = {
       "line limit on the JOB statement or in the JES control statements, or the OUTLIM value of "
       "the DD statement, and run the job again."}},
     {{"S72A"},
-     {"ATTACH or ATTACHX (SVC 42) found an error in the parameter list the macro passed to it, "
-      "and created no subtask. Register 15 pointed to that list, which holds the entry point "
-      "name or DE address, the DCB, ECB and exit addresses, the subpool values and the options.",
+     {"ATTACH or ATTACHX (SVC 42) failed and created no subtask; register 15 holds the reason. "
+      "00 -> A bad parameter address in the ATTACH list. 04 -> The ETXR already serves a "
+      "subtask attached in another addressing mode. 08 -> Wrong list length. 0C -> Wrong list "
+      "format number. 10 -> ATTACHX found nonzero ALETs. 14 -> ATTACH, not ATTACHX, issued in "
+      "AR mode. 18 -> DISP=RESET from an unauthorized caller. 1C -> KEY=NINE without the "
+      "storage protection override facility.",
       kNA, kActAttachNoSubtask,
-      "Check how the ATTACH or ATTACHX parameter list was built: use list and execute forms of "
-      "the same macro level, and keep the program from overlaying the list before the macro is "
-      "issued. Correct the program and run the job again."}},
+      "The program is most likely at fault: correct the ATTACH or ATTACHX operands, or the "
+      "environment it is issued from, as the reason code shows, and run the job again. If the "
+      "program is right and the error recurs, the system programmer checks the job log messages "
+      "and looks for a known fix."}},
     {{"S730"},
      {"Global resource serialization could not process a DEQ macro (SVC 48): the parameter list, "
       "or the queue name or resource name it pointed to, was not in a form it accepts, or could "
@@ -709,14 +715,14 @@ constexpr TextRow kRows10[] = {
       "the macro was issued by system or vendor code, give the dump and the logrec record to the "
       "system programmer."}},
     {{"S878"},
-     {"A GETMAIN, FREEMAIN or STORAGE request handled by SVC 120 could not get the virtual "
-      "storage it needed; it is the condition of 80A for the other macro forms. The reason code "
-      "in the SDWACRC field names the area that ran short, most often 10 -> the private area of "
-      "the job step; 04, 08 and 0C name SQA, CSA and LSQA.",
+     {"A GETMAIN or FREEMAIN request handled by SVC 120, or a STORAGE request, could not be given "
+      "the virtual storage it needed. It is the out-of-storage condition that 80A reports for "
+      "the R-form macros, and a complete dump is needed to see which area ran short.",
       kNA, kActIea705i,
       "Code a larger REGION value on the JOB or EXEC statement, or REGION=0M for all the private "
       "storage available, if the program needs it. Otherwise look for storage obtained in a loop "
-      "and never freed, and correct the program. "}},
+      "and never freed, and correct the program. If no dump was taken, have a SLIP trap set for "
+      "878 so that the next failure writes an SVC dump. "}},
     {{"S87D"},
      {"During processing of an EVENTS macro (SVC 125) with the WAIT operand, the system found that "
       "another task was already waiting on the same event table, and only one task may wait on "
