@@ -5,6 +5,7 @@
 #include <QStyleFactory>
 #include <cstring>
 
+#include "app/display_choice.h"
 #include "app/frmecd.h"
 #include "bench/startup/first_paint.h"
 #include "bench/startup/widget_tree.h"
@@ -25,6 +26,9 @@ int writeTree(quenmar::frmEcd& window, const char* path) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (!quenmar::prepareDisplay()) {
+    return 1;
+  }
   QApplication app(argc, argv);
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   quenmar::frmEcd window;
