@@ -168,19 +168,14 @@ class OptionArrows : public WindowTest {
     EXPECT_EQ(window->sclst->isVisibleTo(window.get()), option == window->optVsam) << where;
   }
 
-  std::map<QRadioButton*, int> runs;
-};
-
-// Right (or Down) goes through all nine options in their tab order and wraps round to COBOL;
-// each step sets the option it reaches, runs its switch once and leaves the focus there.
-TEST_F(OptionArrows, RightAndDownWalkAllNineInTabOrder) {
-  const std::vector<QRadioButton*> ring = optionsInTabOrder(*window);
-  for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down}) {
+  // Presses `key` nine times from COBOL; `step` tells which option the n-th press must reach.
+  void walk(Qt::Key key, const std::function<std::size_t(std::size_t)>& step) {
+    const std::vector<QRadioButton*> ring = optionsInTabOrder(*window);
     chooseCategory(window->optCobol);
     window->focus().moveTo(window->optCobol);
     runs.clear();
-    for (std::size_t step = 1; step <= ring.size(); ++step) {
-      QRadioButton* next = ring[step % ring.size()];
+    for (std::size_t n = 1; n <= ring.size(); ++n) {
+      QRadioButton* next = ring[step(n) % ring.size()];
       press(key);
       EXPECT_TRUE(next->isChecked()) << next->objectName().toStdString();
       EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
@@ -190,24 +185,22 @@ TEST_F(OptionArrows, RightAndDownWalkAllNineInTabOrder) {
       EXPECT_EQ(runs[option], 1) << option->objectName().toStdString();
     }
   }
+
+  std::map<QRadioButton*, int> runs;
+};
+
+// Right (or Down) goes through all nine options in their tab order and wraps round to COBOL;
+// each step sets the option it reaches, runs its switch once and leaves the focus there.
+TEST_F(OptionArrows, RightAndDownWalkAllNineInTabOrder) {
+  for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down}) {
+    walk(key, [](std::size_t n) { return n; });
+  }
 }
 
 TEST_F(OptionArrows, LeftAndUpWalkAllNineBackwards) {
-  const std::vector<QRadioButton*> ring = optionsInTabOrder(*window);
+  const std::size_t nine = optionsInTabOrder(*window).size();
   for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up}) {
-    chooseCategory(window->optCobol);
-    window->focus().moveTo(window->optCobol);
-    runs.clear();
-    for (std::size_t step = 1; step <= ring.size(); ++step) {
-      QRadioButton* next = ring[(ring.size() - step) % ring.size()];
-      press(key);
-      EXPECT_TRUE(next->isChecked()) << next->objectName().toStdString();
-      EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
-      expectCategoryOf(next);
-    }
-    for (QRadioButton* option : ring) {
-      EXPECT_EQ(runs[option], 1) << option->objectName().toStdString();
-    }
+    walk(key, [nine](std::size_t n) { return nine - n; });
   }
 }
 

@@ -240,14 +240,42 @@ TEST(MvsFirstStretch, ProgramChecksShareTheirTexts) {
   EXPECT_EQ(s0ab.entry.reason.data(), s0ab.entry.action.data());
 }
 
+bool isUpperHex(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
+
+// The text standing in front of each "->" of a text: the hexadecimal code there, or, where
+// something else leans on it ("X'21'", "04-0C", a word), everything back to the previous blank,
+// full stop or colon. An item whose full stop runs into the next code still yields that code.
+std::vector<std::string> breakdownKeys(std::string_view text) {
+  std::vector<std::string> keys;
+  for (std::size_t at = text.find("->"); at != std::string_view::npos;
+       at = text.find("->", at + 2)) {
+    std::size_t end = at;
+    while (end > 0 && text[end - 1] == ' ') {
+      --end;
+    }
+    std::size_t start = end;
+    while (start > 0 && isUpperHex(text[start - 1])) {
+      --start;
+    }
+    const bool bounded =
+        start == 0 || text[start - 1] == ' ' || text[start - 1] == '.' || text[start - 1] == ':';
+    if (!bounded) {
+      const std::size_t word = text.find_last_of(" .:", end - 1);
+      start = word == std::string_view::npos ? 0 : word + 1;
+    }
+    keys.emplace_back(text.substr(start, end - start));
+  }
+  return keys;
+}
+
 // A breakdown lists real reason or return codes, each followed by an arrow and its meaning
-// ("01 -> A READ sequence error"). Whatever stands before an arrow, back to the end of the
-// previous sentence or clause, must be one code or a short list of codes, never a made-up
-// heading such as "Authority" or "Parameter list" (which hexadecimal letters alone could spell).
-bool isBreakdownKey(std::string_view left) {
+// ("01 -> A READ sequence error"): what stands before an arrow is one code or a short run of
+// them, never a made-up heading such as "Authority" or "DCB" (which hexadecimal letters alone
+// could spell), so a code holds at least one digit.
+bool isBreakdownKey(std::string_view key) {
   static const std::regex code(R"(X'[0-9A-F]{1,8}'|[0-9A-F]{0,7}[0-9][0-9A-F]{0,7})");
   static const std::regex separator(R"(, | or | and | to |-)");
-  const std::string text(left);
+  const std::string text(key);
   for (std::sregex_token_iterator it(text.begin(), text.end(), separator, -1), end; it != end;
        ++it) {
     const std::string token = *it;
@@ -267,23 +295,12 @@ TEST(MvsFirstStretch, EveryBreakdownEntryIsKeyedByARealCode) {
   EXPECT_FALSE(isBreakdownKey("DCB"));
   EXPECT_FALSE(isBreakdownKey("ADD"));
   EXPECT_FALSE(isBreakdownKey("Parameter list"));
+  EXPECT_EQ(breakdownKeys("01 -> A read. 02 -> A punch.03 -> X'21' -> Parameter list -> x"),
+            (std::vector<std::string>{"01", "02", "03", "X'21'", "list"}));
   for (const auto& [code, row] : rows(1, 3)) {
     for (Pane p : {kReason, kDescription, kAction, kResponse}) {
-      const std::string_view text = paneOf(*row, p);
-      for (std::size_t arrow = text.find(" -> "); arrow != std::string_view::npos;
-           arrow = text.find(" -> ", arrow + 4)) {
-        const std::string_view before = text.substr(0, arrow);
-        const std::size_t sentence = before.rfind(". ");
-        const std::size_t clause = before.rfind(": ");
-        std::size_t start = 0;
-        if (sentence != std::string_view::npos) {
-          start = sentence + 2;
-        }
-        if (clause != std::string_view::npos && clause + 2 > start) {
-          start = clause + 2;
-        }
-        EXPECT_TRUE(isBreakdownKey(before.substr(start)))
-            << code << " pane " << p << ": \"" << before.substr(start) << "\"";
+      for (const std::string& key : breakdownKeys(paneOf(*row, p))) {
+        EXPECT_TRUE(isBreakdownKey(key)) << code << " pane " << p << ": \"" << key << "\"";
       }
     }
   }
@@ -383,41 +400,13 @@ TEST(MvsSecondStretch, SizesOfTheTexts) {
   }
 }
 
-// A breakdown names real reason codes: whatever stands right before an arrow, back to the
-// previous blank or full stop, is one hexadecimal code with at least one digit, never a word
-// such as "Authority" or "DCB". The count keeps a row from losing its breakdown unnoticed.
-bool isReasonCode(std::string_view token) {
-  if (token.empty() || token.size() > 8) {
-    return false;
-  }
-  bool digit = false;
-  for (char c : token) {
-    if (c >= '0' && c <= '9') {
-      digit = true;
-    } else if (c < 'A' || c > 'F') {
-      return false;
-    }
-  }
-  return digit;
-}
-
+// The count keeps a row from losing its breakdown unnoticed.
 TEST(MvsSecondStretch, EveryBreakdownEntryIsKeyedByARealCode) {
-  EXPECT_TRUE(isReasonCode("0C"));
-  EXPECT_TRUE(isReasonCode("0004"));
-  EXPECT_FALSE(isReasonCode("DCB"));
-  EXPECT_FALSE(isReasonCode("Authority"));
-  EXPECT_FALSE(isReasonCode(""));
   Codes breakdowns;
   for (const auto& [code, row] : rows(4, 8)) {
     for (Pane p : {kReason, kDescription, kAction, kResponse}) {
-      const std::string_view text = paneOf(*row, p);
-      for (std::size_t arrow = text.find(" -> "); arrow != std::string_view::npos;
-           arrow = text.find(" -> ", arrow + 4)) {
-        const std::size_t start = text.find_last_of(" .", arrow - 1);
-        const std::string_view key =
-            text.substr(start == std::string_view::npos ? 0 : start + 1,
-                        start == std::string_view::npos ? arrow : arrow - start - 1);
-        EXPECT_TRUE(isReasonCode(key)) << code << " pane " << p << ": \"" << key << "\"";
+      for (const std::string& key : breakdownKeys(paneOf(*row, p))) {
+        EXPECT_TRUE(isBreakdownKey(key)) << code << " pane " << p << ": \"" << key << "\"";
         EXPECT_EQ(p, kDescription) << code;
         breakdowns.insert(code);
       }
@@ -494,33 +483,6 @@ TEST(MvsLastStretch, StockTextsAreSharedByExactlyTheirRows) {
   EXPECT_EQ(table.at("SB05")->entry.response.data(), table.at("SB0A")->entry.response.data());
 }
 
-bool isUpperHex(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
-
-// The hexadecimal code in front of each "->" of a text, or the word standing there when it is
-// not one; an item whose full stop runs into the next code still yields that code alone.
-std::vector<std::string> breakdownKeys(std::string_view text) {
-  std::vector<std::string> keys;
-  for (std::size_t at = text.find("->"); at != std::string_view::npos;
-       at = text.find("->", at + 2)) {
-    std::size_t end = at;
-    while (end > 0 && text[end - 1] == ' ') {
-      --end;
-    }
-    std::size_t start = end;
-    while (start > 0 && isUpperHex(text[start - 1])) {
-      --start;
-    }
-    const bool bounded =
-        start == 0 || text[start - 1] == ' ' || text[start - 1] == '.' || text[start - 1] == ':';
-    if (!bounded) {
-      const std::size_t word = text.find_last_of(" .:", end - 1);
-      start = word == std::string_view::npos ? 0 : word + 1;
-    }
-    keys.emplace_back(text.substr(start, end - start));
-  }
-  return keys;
-}
-
 TEST(MvsLastStretch, EveryBreakdownEntryIsKeyedByARealCode) {
   const auto table = rows(9, 13);
   // The cells that hold a run of "code -> meaning" items.
@@ -545,9 +507,7 @@ TEST(MvsLastStretch, EveryBreakdownEntryIsKeyedByARealCode) {
         continue;
       }
       for (const std::string& key : breakdownKeys(paneOf(*row, p))) {
-        const bool hex =
-            key.size() >= 2 && key.size() <= 8 && std::all_of(key.begin(), key.end(), isUpperHex);
-        EXPECT_TRUE(hex) << code << " pane " << p << ": " << key;
+        EXPECT_TRUE(isBreakdownKey(key)) << code << " pane " << p << ": " << key;
       }
     }
   }
