@@ -777,7 +777,7 @@ constexpr TextRow kRows[] = {
       kTerminalControlResponse}},
     {{"ACVN"},
      {kNA,
-      "The transaction routing program in the terminal-owning region, DFHZXRT, issued an ISSUE ERROR request on the MRO link to the application-owning region, and terminal control returned a nonzero return code.  The code is in field TCATPAPR and in the trace entry made on return from DFHZIS1. It can follow an abend of the program in the application-owning region, or a failed session.",
+      "Terminal control gave a nonzero return code to DFHZXRT, the transaction routing program of the terminal-owning region, when DFHZXRT sent an ISSUE ERROR over the MRO link to the application-owning region.  The code is in field TCATPAPR and in the trace entry made on return from DFHZIS1. It can follow an abend of the program in the application-owning region, or a failed session.",
       kTaskAbendedWithExceptionTrace,
       kTerminalControlResponse}},
     {{"ACVO"},
