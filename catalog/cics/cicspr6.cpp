@@ -26,7 +26,7 @@ constexpr std::string_view kCsncDisablesIrc =
 
 // Both the file and the START security checks go through the security domain's resource check.
 constexpr std::string_view kExamineResourceCheckTrace =
-    "Examine the trace to find the exception trace entry created by DFHXSRC. It holds the external security manager's response, which shows what to correct in the security setup.";
+    "Examine the trace to find the exception trace entry created by DFHXSRC when the error occurred, and learn from that entry why DFHXSRC gave that response; then fix the cause.";
 constexpr std::string_view kRetryTransaction = "Retry the transaction.";
 constexpr std::string_view kExamineTraceDumpMessages =
     "The system programmer should examine the trace, the system dump and any related CICS messages to identify the cause of the error.";
@@ -55,7 +55,7 @@ constexpr TextRow kRows[] = {
       kExamineResourceCheckTrace}},
     {{"AFCC"},
      {kNA,
-      "An internal logic error was found when the file control request processor DFHFCFR was called for the task: either DFHFCFR answered INVALID, which means that the parameter list passed to it by its caller was wrong, or it handed back a return code that its caller does not know.",
+      "Calling DFHFCFR, the module that processes file control requests, on behalf of the task exposed an internal logic error: either DFHFCFR answered INVALID, which means that the parameter list passed to it by its caller was wrong, or it handed back a return code that its caller does not know.",
       kTransactionAbendedWithDump,
       kVendorReferral}},
     {{"AFCE"},
