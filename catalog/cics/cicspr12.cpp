@@ -32,11 +32,12 @@ constexpr std::string_view kReacquireSessionResponse =
 
 // Short answers. ASPO has always shown AN in two panes; it is kept as users know it.
 
-// ASCA and ASCB: both FREEMAIN failures leave the storage alone and are fixed the same way.
-constexpr std::string_view kFreemainRejectedAction =
-    "The task is abnormally terminated with a CICS transaction dump. The storage named in the request is not released.";
-constexpr std::string_view kFreemainRejectedResponse =
-    "Find from the transaction dump and the trace which program issued the FREEMAIN and where it obtained the address that it passed. Correct the program so that it frees only storage that it acquired itself, and frees each area once.";
+// ASCA and ASCB: a GETMAIN or a FREEMAIN that the storage manager domain rejected after an
+// earlier failure of its own, which that domain has already reported.
+constexpr std::string_view kStorageManagerRejectedAction =
+    "The task is abnormally terminated with a CICS transaction dump. The storage manager domain has already reported the failure behind its response with a console message and a system dump.";
+constexpr std::string_view kStorageManagerRejectedResponse =
+    "The response of the storage manager domain is the result of an earlier failure. Investigate that failure, using the console message and the system dump that accompany it.";
 
 // ASHA, ASHB and ASHR report the same failure from different points of the domain.
 constexpr std::string_view kSchedulerFailureDescription =
@@ -74,17 +75,17 @@ constexpr std::string_view kNodeErrorAction =
 constexpr TextRow kRows[] = {
     {{"ASCA"},
      {kNA,
-      "A DFHSC TYPE=FREEMAIN request has been issued for an area that the storage control program does not recognize as storage acquired by the task, for example because the address passed does not point to the start of an area obtained with a GETMAIN.",
-      kFreemainRejectedAction,
-      kFreemainRejectedResponse}},
+      "A DFHSC TYPE=GETMAIN macro request, which storage control (DFHSMSCP) passes on to the storage manager domain, received an INVALID or DISASTER response from that domain, so the storage was not obtained.",
+      kStorageManagerRejectedAction,
+      kStorageManagerRejectedResponse}},
     {{"ASCB"},
      {kNA,
-      "A DFHSC TYPE=FREEMAIN request has been issued for an area that has already been freed, or whose storage accounting fields have been overwritten, so the storage cannot be returned to the subpool that it came from.",
-      kFreemainRejectedAction,
-      kFreemainRejectedResponse}},
+      "A DFHSC TYPE=FREEMAIN request, which storage control (DFHSMSCP) passes on to the storage manager domain, received an INVALID or DISASTER response from that domain, so the storage was not released.",
+      kStorageManagerRejectedAction,
+      kStorageManagerRejectedResponse}},
     {{"ASCP"},
      {kNA,
-      "The storage control program found an error that it could not recover from while it was processing a DFHSC macro request issued by the task, so the request could not be completed. The error is reported in a console message.",
+      "A task that had issued an unconditional DFHSC TYPE=GETMAIN request was purged while it waited for enough contiguous main storage to become free. The purge came from the master terminal operator (CEMT) or from the deadlock timeout (DTIMOUT) of the transaction; a timeout of this kind usually means too little storage for the number of tasks, so reduce the tasks or raise DTIMOUT.",
       kArxaAction,
       kUseConsoleMessageAndDump}},
     {{"ASCR"},
