@@ -535,7 +535,7 @@ constexpr TextRow kRows[] = {
       "Find out from the partner system why its program ended the conversation abnormally, and correct the failing program there."}},
     {{"ATC1"},
      {kNA,
-      "A request was made for a session to a remote system whose connection is out of service or has not been acquired.",
+      "The terminal control restart task (DFHTCRP, run at initialization by DFHSII1) could not finish because a step that it needs failed; it did the essential recovery first and then ended itself with ATC1. Its transaction dump is written, and the console shows the error found, DFHTC1001 saying that the task failed, and either an abnormal end of CICS with a dump or a request to reply GO (CICS goes on without terminal control) or CANCEL (CICS ends with a dump).",
       kTaskAbendedWithCicsDump,
       kReacquireSessionResponse}},
     {{"ATC2"},
