@@ -325,7 +325,7 @@ constexpr TextRow kRows[] = {
       kReferralFirstSentenceTwice}},
     {{"AWC1"},
      {kNA,
-      "The CICS business logic interface, DFHWBBLI, was called with a parameter list that is not valid: the eyecatcher, the version or one of the lengths in the list is wrong.",
+      "The CICS business logic interface, DFHWBBLI, which runs the converter and the application program for a caller outside the Web alias, met an error that ended the transaction that called it. The trace entries and messages written at the time identify the failing step; a malformed parameter list is reported as AWBB, not as this code.",
       kCommandIssuerAbended,
       kUseRelatedDiagnostics}},
     {{"AWC2"},
