@@ -57,8 +57,6 @@ void appendItems(QListWidget* list, std::span<const std::string_view> items) {
   list->addItems(toStringList(items));
 }
 
-QString text(const QPlainTextEdit* box) { return box->toPlainText(); }
-
 QString notFoundText(const QString& code, const QString& tail) {
   QString quoted = code;
   if (code.size() > kLongestQuotedCode) {

@@ -34,7 +34,6 @@ void clearItems(QComboBox* list);
 void appendItems(QComboBox* list, std::span<const std::string_view> items);
 void appendItems(QListWidget* list, std::span<const std::string_view> items);
 
-QString text(const QPlainTextEdit* box);
 void setText(QPlainTextEdit* box, const QString& text);
 
 // The not-found message's text for a code, ending with the tail given. A code longer than

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
+#include "app/category.h"
 #include "app/controls.h"
 #include "app/deferred_icon.h"
 #include "app/desktop.h"
@@ -103,27 +104,6 @@ void frmEcd::closeSecondaryWindows() {
 
 void frmEcd::cmdExt_Click() { close(); }
 
-void frmEcd::NA() {
-  controls::setText(txtDesc, QStringLiteral("NA"));
-  controls::setText(txtAction, QStringLiteral("NA"));
-  controls::setText(txtResp, QStringLiteral("NA"));
-}
-
-void frmEcd::txtclear() {
-  txtAction->clear();
-  txtDesc->clear();
-  txtReason->clear();
-  txtResp->clear();
-}
-
-void frmEcd::showEntry(const catalog::CodeEntry& entry) {
-  ++entriesShown_;
-  controls::setText(txtReason, controls::fromCatalog(entry.reason));
-  controls::setText(txtDesc, controls::fromCatalog(entry.description));
-  controls::setText(txtAction, controls::fromCatalog(entry.action));
-  controls::setText(txtResp, controls::fromCatalog(entry.response));
-}
-
 frmAbt* frmEcd::aboutWindow() const {
   return about_ != nullptr && about_->isVisible() ? about_.data() : nullptr;
 }
@@ -155,36 +135,24 @@ void frmEcd::cmdRfs_Click() {
   sclst->setEnabled(true);
   eclst->setEnabled(true);
   fclst->setEnabled(true);
-  enum class Target { CodeListOrBox, CodeList, Nowhere };
-  struct Row {
-    QRadioButton* option;
-    bool secondList;
-    Target focus;
-  };
-  const Row rows[] = {
-      {optCobol, false, Target::CodeListOrBox}, {optJcl, false, Target::CodeList},
-      {optDb2, true, Target::CodeList},         {optCics, false, Target::CodeListOrBox},
-      {optMvs, false, Target::CodeList},        {optVsam, false, Target::Nowhere},
-      {optIdms, false, Target::Nowhere},        {optIms, true, Target::Nowhere},
-      {optRexx, false, Target::CodeListOrBox},
-  };
-  for (const Row& row : rows) {
-    if (!row.option->isChecked()) {
-      continue;
-    }
+  if (const CategoryDescriptor* chosenCategory = chosen()) {
     controls::setText(cmbCode, QString());
     for (QPlainTextEdit* box : {txtAction, txtCode, txtDesc, txtReason, txtResp}) {
       box->clear();
     }
-    if (row.secondList) {
+    if (chosenCategory->onSwitch.second != SecondList::Hidden) {
       controls::setText(cmbDb2, QString());
     }
-    if (row.focus == Target::CodeList || (row.focus == Target::CodeListOrBox && ListFocusFlag)) {
-      focus_->moveTo(cmbCode);
-    } else if (row.focus == Target::CodeListOrBox) {
-      focus_->moveTo(txtCode);
+    switch (chosenCategory->refreshFocus) {
+      case RefreshFocus::CodeList:
+        focus_->moveTo(cmbCode);
+        break;
+      case RefreshFocus::CodeListOrBox:
+        focus_->moveTo(ListFocusFlag ? static_cast<QWidget*>(cmbCode) : txtCode);
+        break;
+      case RefreshFocus::Nowhere:
+        break;
     }
-    break;
   }
   lstJcl->clear();
 }
@@ -200,18 +168,15 @@ void frmEcd::connectHandlers() {
   connect(cmdType, &QAbstractButton::clicked, this, &frmEcd::cmdType_Click);
   connectSwitches();
   connectLookups();
+  connectTypedCodeBox();
   connectIdmsLists();
   connectJclList();
   connectVsamLists();
 }
 
+// The controls with focus handlers (cmbCode, cmbDb2, txtCode, pclst) are registered where
+// their handlers are wired.
 void frmEcd::registerFocusControls() {
-  focus_->addControl(
-      cmbCode, [this] { cmbCode_GotFocus(); }, [this] { cmbCode_LostFocus(); });
-  focus_->addControl(
-      txtCode, [this] { txtCode_GotFocus(); }, [this] { txtCode_LostFocus(); });
-  focus_->addControl(cmbDb2, [this] { cmbDb2_GotFocus(); });
-  focus_->addControl(pclst, {}, [this] { pclst_LostFocus(); });
   for (QWidget* control : std::initializer_list<QWidget*>{
            optCobol, optMvs,   optJcl,  optVsam, optDb2, optCics, optIms,    optIdms, optRexx,
            lstIdms1, lstIdms2, lstJcl,  sclst,   eclst,  fclst,   txtReason, txtDesc, txtAction,

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "catalog/code_entry.h"
@@ -24,10 +25,35 @@ class DorxXPButton;
 class FocusBridge;
 class frmAbt;
 class frmCredit;
+struct CategoryDescriptor;
+struct KeyRule;
+
+// The code family the user works in, chosen with the option buttons in Frame1.
+enum class Category { Mvs, Cics, Ims, Db2, Idms, Jcl, Cobol, Rexx, Vsam };
 
 // The main window: every control of the code lookup and every variable that the lookup keeps
 // between two user actions. Controls carry their own names as objectName, and the event
 // handlers bear the names of the control and event they answer.
+//
+// The names are the system's own and stay as they are, odd ones included:
+// - cmbCode is the main code list; cmbDb2 is the second code list, which serves IMS as well as
+//   DB2 (IMS abend codes there, SQL warnings for DB2), with its labels lbldb1/lbldb2 and
+//   lblims1/lblims2.
+// - sclst, eclst, fclst and pclst are the VSAM lists: status codes, return codes (a pick of 8
+//   or 12 opens the error code choice), function codes, and the logical or physical error
+//   codes of that choice.
+// - lstIdms1 holds the IDMS DML functions (major codes), lstIdms2 the minor codes of the one
+//   picked; Label12 ("DML Function") heads them, shown in IDMS in place of Label5 ("Reason").
+// - sclbl "S.C", eclbl "R.C", fclbl "F.C" and pclbl "L.P.C" are the VSAM lists' labels.
+// - lstJcl holds the return codes of the utility picked in cmbCode.
+// - Support is the Forum button (it opens the forum page); cmdCred is the Help button, and the
+//   Help window it opens is frmCredit; cmdAbt opens frmAbt; cmdRfs is Refresh; cmdType is the
+//   search button beside the typed-code box txtCode.
+// - idmspr1 fills the minor code list with the minor codes every DML function offers; idmspro1
+//   to idmspro5 are the IDMS status code describers, one per range of major codes.
+// - mvspr1.., cicspr1.., imspr1.. (no imspr11), dlpro1.., db2pro1/2 are the range describers
+//   of MVS, CICS, IMS abends, DL/I status codes and SQL errors; vbenter is Enter's lookup of a
+//   typed code; txtclear empties the four answer panes; NA writes "NA" into three of them.
 class frmEcd : public QWidget {
   Q_OBJECT
 
@@ -109,9 +135,26 @@ class frmEcd : public QWidget {
 
   // --- Procedures other windows and lookups call ---
   void NA();
+  // Empties the four answer panes: System Action, Description, Reason, User Response.
   void txtclear();
   // Writes one code's explanation into the four answer panes.
   void showEntry(const catalog::CodeEntry& entry);
+
+  // --- The Categories ---
+  // The Category whose option is set, if any.
+  std::optional<Category> category() const;
+  // Every Category's descriptor, one each, in the order the list lookup always tested the
+  // option buttons: DB2, COBOL, CICS, JCL, REXX, MVS, IMS, then IDMS and VSAM.
+  static std::span<const CategoryDescriptor* const> categories();
+  static const CategoryDescriptor kMvs;
+  static const CategoryDescriptor kCics;
+  static const CategoryDescriptor kIms;
+  static const CategoryDescriptor kDb2;
+  static const CategoryDescriptor kIdms;
+  static const CategoryDescriptor kJcl;
+  static const CategoryDescriptor kCobol;
+  static const CategoryDescriptor kRexx;
+  static const CategoryDescriptor kVsam;
 
   // --- Event handlers ---
   void Form_Load();
@@ -222,9 +265,6 @@ class frmEcd : public QWidget {
   frmAbt* aboutWindow() const;
   frmCredit* helpWindow() const;
 
-  // What one Category switch does, as data; all nine run the same protocol.
-  struct SwitchSpec;
-
   FocusBridge& focus() { return *focus_; }
   Desktop& desktop() { return desktop_; }
 
@@ -241,24 +281,57 @@ class frmEcd : public QWidget {
   void registerFocusControls();
   void closeSecondaryWindows();
   void connectSwitches();
-  void runSwitch(const SwitchSpec& spec);
+  void runSwitch(const CategoryDescriptor& category);
+  const CategoryDescriptor* chosen() const;
   void connectLookups();
-  // The one way every describer answers: the table's first row with a key equal to the code.
-  bool describe(std::span<const catalog::TextRow> table, const QString& code);
-  void describeOrFlag(std::span<const catalog::TextRow> table, const QString& code, bool& notFound);
-  void callMvsDescribers(const QString& code);
-  void callCicsDescribers(const QString& code);
-  void reportNotFound(const QString& tail, QWidget* focusTo);
-  void emptyPanes();
-  void lstJclStep();
+  void connectTypedCodeBox();
   void connectIdmsLists();
   void connectJclList();
   void connectVsamLists();
   // Runs a list box's Click handler once for each item the user chooses in it.
   void connectListClick(QListWidget* list, void (frmEcd::*click)());
+
+  // The window's shared procedures (window_procedures.cpp).
+  // The one way every describer answers: the table's first row with a key equal to the code.
+  bool describe(std::span<const catalog::TextRow> table, const QString& code);
+  void describeOrFlag(std::span<const catalog::TextRow> table, const QString& code, bool& notFound);
+  // A pick that nothing answers empties the panes rather than leave the previous code's
+  // explanation beside the new one.
+  template <typename Lookup>
+  void answerOrEmpty(Lookup lookup) {
+    const auto shownBefore = entriesShown_;
+    lookup();
+    if (entriesShown_ == shownBefore) {
+      txtclear();
+    }
+  }
   // A list box's text: its chosen item's, or "" while none is chosen.
   static QString listText(const QListWidget* list);
+
+  // The families' steps, named in their descriptors.
+  void db2ListStep();
+  void sqlWarningStep();
+  void cobolListStep();
+  void cicsListStep();
+  void lstJclStep();
+  void rexxListStep();
+  void mvsListStep();
+  void dliListStep();
+  void imsAbendStep();
+  void callMvsDescribers(const QString& code);
+  void callCicsDescribers(const QString& code);
+  void cobolTypedLookup(bool byEnter);
+  void mvsTypedLookup(bool byEnter);
+  void cicsTypedLookup(bool byEnter);
+  void rexxTypedLookup(bool byEnter);
+
+  // The typed lookup's common parts (typed_code.cpp).
   void typedLookup(bool byEnter);
+  const KeyRule* keyRuleInForce() const;
+  void upperCaseTypedCode();
+  void describersTypedLookup(bool byEnter, std::array<bool, 13>& notFound,
+                             void (frmEcd::*callDescribers)(const QString&), QWidget* focusOnMiss);
+  void reportNotFound(const QString& tail, QWidget* focusTo);
 
   Desktop& desktop_;
   FocusBridge* focus_ = nullptr;

@@ -1,11 +1,13 @@
-// The IDMS lists: the DML function list, the minor code list and the five status code
-// describers.
+// The IDMS Category: its switch, the DML function list, the minor code list and the five
+// status code describers.
 #include <QByteArray>
 #include <QListWidget>
 #include <string_view>
 
+#include "app/category.h"
 #include "app/controls.h"
 #include "app/frmecd.h"
+#include "catalog/code_lists.h"
 #include "catalog/idms/idms_tables.h"
 
 namespace quenmar {
@@ -24,16 +26,7 @@ void describeStatus(frmEcd& window, std::span<const idms::StatusRow> table, cons
   }
 }
 
-// The describers in the order the router tests them, each with its share of the catalogue.
-struct Share {
-  void (frmEcd::*describer)();
-  std::span<const idms::StatusRow> (*table)();
-};
-constexpr Share kShares[] = {
-    {&frmEcd::idmspro1, idms::idmspro1Table}, {&frmEcd::idmspro2, idms::idmspro2Table},
-    {&frmEcd::idmspro3, idms::idmspro3Table}, {&frmEcd::idmspro4, idms::idmspro4Table},
-    {&frmEcd::idmspro5, idms::idmspro5Table},
-};
+void fillIdms(frmEcd& w) { controls::appendItems(w.lstIdms1, idms::dmlFunctionList()); }
 
 bool holdsMajor(std::span<const idms::StatusRow> table, std::string_view major) {
   for (const idms::StatusRow& row : table) {
@@ -45,6 +38,17 @@ bool holdsMajor(std::span<const idms::StatusRow> table, std::string_view major) 
 }
 
 }  // namespace
+
+// IDMS keeps no CategoryFlag and uses neither code list: its two list boxes have handlers of
+// their own.
+constinit const CategoryDescriptor frmEcd::kIdms{
+    .category = Category::Idms,
+    .option = &frmEcd::optIdms,
+    .click = &frmEcd::optIdms_Click,
+    .onSwitch = {.idmsLists = true, .fill = fillIdms},
+};
+
+void frmEcd::optIdms_Click() { runSwitch(kIdms); }
 
 void frmEcd::connectIdmsLists() {
   connectListClick(lstIdms1, &frmEcd::lstIdms1_Click);
@@ -70,34 +74,33 @@ void frmEcd::lstIdms1_Click() {
 
 // A pair that nothing answers, such as a minor code picked while no DML function is chosen,
 // empties the panes rather than leave another pair's explanation beside it.
+// The minor code goes to the describer whose share holds the picked major code.
 void frmEcd::lstIdms2_Click() {
-  const auto shownBefore = entriesShown_;
-  const controls::Utf8 major(listText(lstIdms1));
-  for (const Share& share : kShares) {
-    if (holdsMajor(share.table(), major.view())) {
-      (this->*share.describer)();
-      break;
+  answerOrEmpty([this] {
+    const controls::Utf8 major(listText(lstIdms1));
+    for (idms::StatusTable table : idms::idmsproTables) {
+      if (holdsMajor(table(), major.view())) {
+        describeStatus(*this, table(), listText(lstIdms1), listText(lstIdms2));
+        break;
+      }
     }
-  }
-  if (entriesShown_ == shownBefore) {
-    emptyPanes();
-  }
+  });
 }
 
 void frmEcd::idmspro1() {
-  describeStatus(*this, idms::idmspro1Table(), listText(lstIdms1), listText(lstIdms2));
+  describeStatus(*this, idms::idmsproTables[0](), listText(lstIdms1), listText(lstIdms2));
 }
 void frmEcd::idmspro2() {
-  describeStatus(*this, idms::idmspro2Table(), listText(lstIdms1), listText(lstIdms2));
+  describeStatus(*this, idms::idmsproTables[1](), listText(lstIdms1), listText(lstIdms2));
 }
 void frmEcd::idmspro3() {
-  describeStatus(*this, idms::idmspro3Table(), listText(lstIdms1), listText(lstIdms2));
+  describeStatus(*this, idms::idmsproTables[2](), listText(lstIdms1), listText(lstIdms2));
 }
 void frmEcd::idmspro4() {
-  describeStatus(*this, idms::idmspro4Table(), listText(lstIdms1), listText(lstIdms2));
+  describeStatus(*this, idms::idmsproTables[3](), listText(lstIdms1), listText(lstIdms2));
 }
 void frmEcd::idmspro5() {
-  describeStatus(*this, idms::idmspro5Table(), listText(lstIdms1), listText(lstIdms2));
+  describeStatus(*this, idms::idmsproTables[4](), listText(lstIdms1), listText(lstIdms2));
 }
 
 }  // namespace quenmar

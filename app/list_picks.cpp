@@ -120,9 +120,4 @@ void frmEcd::connectListClick(QListWidget* list, void (frmEcd::*click)()) {
   new ListPicks(list, [this, click] { (this->*click)(); });
 }
 
-QString frmEcd::listText(const QListWidget* list) {
-  const QList<QListWidgetItem*> chosen = list->selectedItems();
-  return chosen.isEmpty() ? QString() : chosen.first()->text();
-}
-
 }  // namespace quenmar

@@ -1,40 +1,19 @@
 // The typed-code box: its key filter, its focus handlers, and the two twin lookups of a
-// typed code (Enter and the search button).
-#include <QComboBox>
+// typed code (Enter and the search button). Each family's own lookup is named in its
+// descriptor; what the twins share, and where they differ, is here.
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <algorithm>
 
+#include "app/category.h"
 #include "app/controls.h"
 #include "app/desktop.h"
 #include "app/focus_bridge.h"
 #include "app/frmecd.h"
-#include "catalog/cobol/cobol_catalog.h"
-#include "catalog/number_reader.h"
-#include "catalog/rexx/rexx_catalog.h"
+#include "app/key_bridge.h"
 #include "skin/dorx_xp_button.h"
 
 namespace quenmar {
 namespace {
-
-enum class Admits { Digits, LettersAndDigits };
-
-struct KeyRule {
-  Admits admits;
-  int longest;
-  const char* refusal;
-  const char* fullLength;
-};
-
-constexpr const char* kOnlyNumeric = "Only Numeric Value Allowed";
-constexpr const char* kOnlyAlphaNumeric = "Only Alphabet(Caps Or Small) Or Numeric Value Allowed";
-constexpr const char* kFullLengthTab = "INVALID KEY PRESSED. Press Enter Or Tab";
-constexpr const char* kFullLengthTabOnly = "INVALID KEY PRESSED. Press Enter Or Tab Only";
-
-constexpr KeyRule kCobolRule{Admits::Digits, 3, kOnlyNumeric, kFullLengthTab};
-constexpr KeyRule kCicsRule{Admits::LettersAndDigits, 4, kOnlyAlphaNumeric, kFullLengthTabOnly};
-constexpr KeyRule kMvsRule{Admits::LettersAndDigits, 4, kOnlyAlphaNumeric, kFullLengthTabOnly};
-constexpr KeyRule kRexxRule{Admits::Digits, 2, kOnlyNumeric, kFullLengthTabOnly};
 
 bool admitted(const KeyRule& rule, int key) {
   const bool digit = key >= '0' && key <= '9';
@@ -50,28 +29,46 @@ QString upperCaseAscii(QString text) {
   return text;
 }
 
-void replaceText(QPlainTextEdit* box, const QString& text) {
-  if (box->toPlainText() != text) {
-    box->setPlainText(text);
-    box->moveCursor(QTextCursor::End);
-  }
-}
+using Flags = frmEcd::CategoryFlags;
+
+// The flags in their order of declaration, which is the order in which their key rules take
+// precedence. Several can be set at once: the COBOL, CICS, DB2 and JCL switches leave the
+// REXX flag as it was.
+constexpr bool Flags::*kFlagsInOrder[] = {&Flags::jcl, &Flags::cobol, &Flags::cics,
+                                          &Flags::db2, &Flags::mvs,   &Flags::rexx};
 
 }  // namespace
 
+void frmEcd::connectTypedCodeBox() {
+  new KeyBridge(txtCode, [this](std::int16_t& key) { txtCode_KeyPress(key); });
+  focus_->addControl(
+      txtCode, [this] { txtCode_GotFocus(); }, [this] { txtCode_LostFocus(); });
+}
+
 void frmEcd::txtCode_GotFocus() {
-  emptyPanes();
+  txtclear();
   txtCode->clear();
   controls::setText(cmbCode, QString());
 }
 
+// The rule is the flags' business, not the options': it follows the Category whose switch
+// last set its flag, or a typed lookup's.
+const KeyRule* frmEcd::keyRuleInForce() const {
+  for (bool CategoryFlags::*flag : kFlagsInOrder) {
+    if (!(CategoryFlag.*flag)) {
+      continue;
+    }
+    for (const CategoryDescriptor* category : categories()) {
+      if (category->flag == flag && category->keyRule != nullptr) {
+        return category->keyRule;
+      }
+    }
+  }
+  return nullptr;
+}
+
 void frmEcd::txtCode_KeyPress(std::int16_t& keyAscii) {
-  const KeyRule* rule = CategoryFlag.cobol  ? &kCobolRule
-                        : CategoryFlag.cics ? &kCicsRule
-                        : CategoryFlag.mvs  ? &kMvsRule
-                        : CategoryFlag.rexx ? &kRexxRule
-                                            : nullptr;
-  if (rule != nullptr) {
+  if (const KeyRule* rule = keyRuleInForce()) {
     if (!admitted(*rule, keyAscii) && keyAscii != 8 && keyAscii != 13) {
       desktop_.showMessage(this, QStringLiteral("Error Message"),
                            QString::fromLatin1(rule->refusal));
@@ -102,8 +99,17 @@ void frmEcd::txtCode_KeyPress(std::int16_t& keyAscii) {
 
 void frmEcd::txtCode_LostFocus() {
   ListFocusFlag = false;
-  if (optCics->isChecked() || optMvs->isChecked()) {
-    replaceText(txtCode, upperCaseAscii(txtCode->toPlainText()));
+  const CategoryDescriptor* chosenCategory = chosen();
+  if (chosenCategory != nullptr && chosenCategory->typedInCapitals) {
+    upperCaseTypedCode();
+  }
+}
+
+void frmEcd::upperCaseTypedCode() {
+  const QString text = upperCaseAscii(txtCode->toPlainText());
+  if (txtCode->toPlainText() != text) {
+    txtCode->setPlainText(text);
+    txtCode->moveCursor(QTextCursor::End);
   }
 }
 
@@ -113,52 +119,35 @@ void frmEcd::cmdType_Click() { typedLookup(false); }
 
 void frmEcd::typedLookup(bool byEnter) {
   if (txtCode->toPlainText().isEmpty()) {
-    emptyPanes();
+    txtclear();
     controls::setText(cmbCode, QString());
     return;
   }
-  if (optCobol->isChecked()) {
-    const controls::Utf8 code(txtCode->toPlainText());
-    CategoryFlag.cobol = true;
-    if (const catalog::CodeEntry* entry = catalog::cobol::findByTypedKey(code.view())) {
-      showEntry(*entry);
-      return;
-    }
-    reportNotFound(byEnter ? QStringLiteral(" was not found ") : QStringLiteral(" was not found"),
-                   txtCode);
-  } else if (optMvs->isChecked() || optCics->isChecked()) {
-    const bool mvs = optMvs->isChecked();
-    if (byEnter) {
-      replaceText(txtCode, upperCaseAscii(txtCode->toPlainText()));
-    }
-    const QString code = txtCode->toPlainText();
-    std::array<bool, 13>& flags = mvs ? NotFoundFlag.mvs : NotFoundFlag.cics;
-    (mvs ? CategoryFlag.mvs : CategoryFlag.cics) = true;
-    flags.fill(false);
-    if (mvs) {
-      callMvsDescribers(code);
-    } else {
-      callCicsDescribers(code);
-    }
-    if (std::all_of(flags.begin(), flags.end(), [](bool f) { return f; })) {
-      QWidget* focusTo = (mvs && byEnter) ? static_cast<QWidget*>(cmdType) : txtCode;
-      reportNotFound(QStringLiteral(" was not found"), focusTo);
-    }
-  } else if (optRexx->isChecked()) {
-    const std::optional<std::int16_t> number =
-        catalog::readCodeNumber(controls::Utf8(txtCode->toPlainText()).view());
-    const catalog::CodeEntry* entry =
-        (number && *number >= 1 && *number <= 50) ? catalog::rexx::findError(*number) : nullptr;
-    if (entry != nullptr) {
-      showEntry(*entry);
-      return;
-    }
-    reportNotFound(QStringLiteral(" was not found"), txtCode);
-  } else {
-    CategoryFlag.jcl = false;
-    CategoryFlag.cobol = false;
-    CategoryFlag.cics = false;
-    CategoryFlag.db2 = false;
+  const CategoryDescriptor* chosenCategory = chosen();
+  if (chosenCategory != nullptr && chosenCategory->typedLookup != nullptr) {
+    (this->*chosenCategory->typedLookup)(byEnter);
+    return;
+  }
+  CategoryFlag.jcl = false;
+  CategoryFlag.cobol = false;
+  CategoryFlag.cics = false;
+  CategoryFlag.db2 = false;
+}
+
+// The families whose describers keep NotFoundFlags: the lookup clears them, calls every
+// describer, and reports the code when every one of them has set its flag again.
+void frmEcd::describersTypedLookup(bool byEnter, std::array<bool, 13>& notFound,
+                                   void (frmEcd::*callDescribers)(const QString&),
+                                   QWidget* focusOnMiss) {
+  if (byEnter) {
+    upperCaseTypedCode();
+  }
+  const QString code = txtCode->toPlainText();
+  CategoryFlag.*(chosen()->flag) = true;
+  notFound.fill(false);
+  (this->*callDescribers)(code);
+  if (std::all_of(notFound.begin(), notFound.end(), [](bool f) { return f; })) {
+    reportNotFound(QStringLiteral(" was not found"), focusOnMiss);
   }
 }
 

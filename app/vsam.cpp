@@ -1,16 +1,17 @@
-// The four VSAM lists. Each pick empties the panes and shows the picked code's entry alone;
-// return codes 8 and 12 open a choice among the logical or physical error codes, which lasts
-// while the error code list keeps the focus.
+// The VSAM Category: its switch and its four lists. Each pick empties the panes and shows the
+// picked code's entry alone; return codes 8 and 12 open a choice among the logical or physical
+// error codes, which lasts while the error code list keeps the focus.
 #include <QByteArray>
 #include <QListWidget>
-#include <QRadioButton>
 #include <string_view>
 #include <vector>
 
+#include "app/category.h"
 #include "app/controls.h"
 #include "app/desktop.h"
 #include "app/focus_bridge.h"
 #include "app/frmecd.h"
+#include "catalog/code_lists.h"
 #include "catalog/number_reader.h"
 #include "catalog/vsam/vsam_entries.h"
 
@@ -28,20 +29,38 @@ std::vector<std::string_view> keysOf(std::span<const catalog::TextRow> rows) {
   return keys;
 }
 
+void fillVsam(frmEcd& w) {
+  controls::appendItems(w.sclst, vsam::statusCodeList());
+  controls::appendItems(w.eclst, vsam::returnCodeList());
+  controls::appendItems(w.fclst, vsam::functionCodeList());
+}
+
 }  // namespace
+
+// VSAM keeps no CategoryFlag and uses neither code list: its four list boxes have handlers of
+// their own, each of which answers only while VSAM is the Category.
+constinit const CategoryDescriptor frmEcd::kVsam{
+    .category = Category::Vsam,
+    .option = &frmEcd::optVsam,
+    .click = &frmEcd::optVsam_Click,
+    .onSwitch = {.vsamLists = true, .fill = fillVsam},
+};
+
+void frmEcd::optVsam_Click() { runSwitch(kVsam); }
 
 void frmEcd::connectVsamLists() {
   connectListClick(sclst, &frmEcd::sclst_Click);
   connectListClick(eclst, &frmEcd::eclst_Click);
   connectListClick(fclst, &frmEcd::fclst_Click);
   connectListClick(pclst, &frmEcd::pclst_Click);
+  focus_->addControl(pclst, {}, [this] { pclst_LostFocus(); });
 }
 
 void frmEcd::sclst_Click() {
-  if (listText(sclst).isEmpty() || !optVsam->isChecked()) {
+  if (listText(sclst).isEmpty() || category() != Category::Vsam) {
     return;
   }
-  emptyPanes();
+  txtclear();
   describe(vsam::statusCodeEntries(), listText(sclst));
 }
 
@@ -51,8 +70,8 @@ void frmEcd::eclst_Click() {
   if (listText(eclst).isEmpty()) {
     return;
   }
-  emptyPanes();
-  if (!optVsam->isChecked()) {
+  txtclear();
+  if (category() != Category::Vsam) {
     return;
   }
   const controls::Utf8 code(listText(eclst));
@@ -75,12 +94,12 @@ void frmEcd::eclst_Click() {
 // The error codes carry no mark of their kind: the return code chosen now decides, read as a
 // number.
 void frmEcd::pclst_Click() {
-  if (optVsam->isChecked()) {
+  if (category() == Category::Vsam) {
     const controls::Utf8 returnCode(listText(eclst));
     const std::optional<std::int16_t> number = catalog::readCodeNumber(returnCode.view());
     const vsam::ReturnCode* choice = number ? vsam::findErrorChoice(*number) : nullptr;
     if (choice != nullptr) {
-      emptyPanes();
+      txtclear();
       describe(choice->errorCodes, listText(pclst));
     }
   }
@@ -92,10 +111,10 @@ void frmEcd::pclst_Click() {
 void frmEcd::pclst_LostFocus() { pclst->clear(); }
 
 void frmEcd::fclst_Click() {
-  if (!optVsam->isChecked()) {
+  if (category() != Category::Vsam) {
     return;
   }
-  emptyPanes();
+  txtclear();
   describe(vsam::functionCodeEntries(), listText(fclst));
 }
 

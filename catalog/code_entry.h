@@ -76,4 +76,9 @@ constexpr const CodeEntry* findByNumber(std::span<const NumberRow> rows, std::in
   return nullptr;
 }
 
+// How a family's header hands out its describers' tables, one per describer, in the order the
+// lookups call the describers.
+using TextTable = std::span<const TextRow> (*)();
+using NumberTable = std::span<const NumberRow> (*)();
+
 }  // namespace quenmar::catalog

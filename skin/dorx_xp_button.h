@@ -18,8 +18,6 @@ class DorxXPButton : public QAbstractButton {
   explicit DorxXPButton(QWidget* parent = nullptr);
 
   void setPicture(const QPixmap& picture, PicturePosition position);
-  QPixmap picture() const { return picture_; }
-  PicturePosition picturePosition() const { return position_; }
 
   QSize sizeHint() const override;
 

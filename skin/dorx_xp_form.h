@@ -26,7 +26,6 @@ class DorxXPForm : public QWidget {
   QString caption() const { return caption_; }
   void setIcon(const QPixmap& icon);
   QWidget* client() const { return client_; }
-  QAbstractButton* closeButton() const { return closeButton_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -25,4 +25,11 @@ std::span<const TextRow> cicspr11Table();
 std::span<const TextRow> cicspr12Table();
 std::span<const TextRow> cicspr13Table();
 
+// cicspr1 to cicspr13: the N-th describer reads element N-1.
+inline constexpr TextTable cicsprTables[] = {
+    cicspr1Table,  cicspr2Table,  cicspr3Table,  cicspr4Table, cicspr5Table,
+    cicspr6Table,  cicspr7Table,  cicspr8Table,  cicspr9Table, cicspr10Table,
+    cicspr11Table, cicspr12Table, cicspr13Table,
+};
+
 }  // namespace quenmar::catalog::cics

@@ -18,4 +18,10 @@ std::span<const NumberRow> db2pro1TableTo567();    // -79 to -567
 std::span<const NumberRow> db2pro1TableFrom571();  // -571 to -919
 std::span<const NumberRow> db2pro2Table();         // -939 to -30105
 
+// db2pro1 and db2pro2, each with its tables in the order it reads them: the first equal code
+// answers.
+inline constexpr NumberTable db2pro1Tables[] = {db2pro1TableTo567, db2pro1TableFrom571};
+inline constexpr NumberTable db2pro2Tables[] = {db2pro2Table};
+inline constexpr std::span<const NumberTable> db2proTables[] = {db2pro1Tables, db2pro2Tables};
+
 }  // namespace quenmar::catalog::db2

@@ -39,6 +39,12 @@ std::span<const StatusRow> idmspro3Table();
 std::span<const StatusRow> idmspro4Table();
 std::span<const StatusRow> idmspro5Table();
 
+// idmspro1 to idmspro5, in the order a minor code pick asks them for its major code.
+using StatusTable = std::span<const StatusRow> (*)();
+inline constexpr StatusTable idmsproTables[] = {
+    idmspro1Table, idmspro2Table, idmspro3Table, idmspro4Table, idmspro5Table,
+};
+
 // The first row whose two codes both equal the pair, or none; an empty code matches nothing.
 constexpr const CodeEntry* findStatus(std::span<const StatusRow> rows, std::string_view major,
                                       std::string_view minor) {

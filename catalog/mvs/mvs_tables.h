@@ -21,4 +21,10 @@ std::span<const TextRow> mvspr11Table();
 std::span<const TextRow> mvspr12Table();
 std::span<const TextRow> mvspr13Table();
 
+// mvspr1 to mvspr13: the N-th describer reads element N-1.
+inline constexpr TextTable mvsprTables[] = {
+    mvspr1Table, mvspr2Table, mvspr3Table,  mvspr4Table,  mvspr5Table,  mvspr6Table,  mvspr7Table,
+    mvspr8Table, mvspr9Table, mvspr10Table, mvspr11Table, mvspr12Table, mvspr13Table,
+};
+
 }  // namespace quenmar::catalog::mvs
