@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -318,6 +319,8 @@ class frmEcd : public QWidget {
   void mvsListStep();
   void dliListStep();
   void imsAbendStep();
+  void mvsDescriber(std::size_t n, const QString& code);
+  void cicsDescriber(std::size_t n, const QString& code);
   void callMvsDescribers(const QString& code);
   void callCicsDescribers(const QString& code);
   void cobolTypedLookup(bool byEnter);
