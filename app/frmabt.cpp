@@ -49,8 +49,8 @@ void frmAbt::buildControls() {
                        {120, 360, 1680, 1680});
   LblTitle = addLabel(client, "LblTitle", QStringLiteral("Mainframe QUENMAR"),
                       {2400, 600, 3570, 300}, title);
-  LbVersion =
-      addLabel(client, "LbVersion", QStringLiteral("Version 2.0"), {4440, 960, 1650, 300}, version);
+  LbVersion = addLabel(client, "LbVersion", QStringLiteral("Version " QUENMAR_VERSION),
+                       {4440, 960, 1650, 300}, version);
   Label2 = addLabel(client, "Label2", kDesignCredit, {1800, 1080, 1815, 255}, credit);
   Label1 = addLabel(client, "Label1", kCodingCredit, {1800, 1560, 2250, 240}, credit);
   Line2 = addLine(client, "Line2", {120, 1800}, {4680, 1800}, kScrollBarColour);

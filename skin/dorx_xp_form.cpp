@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QWindow>
 
 namespace quenmar {
 namespace {
@@ -99,8 +100,15 @@ void DorxXPForm::paintEvent(QPaintEvent* /*event*/) {
   painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, caption_);
 }
 
+// The window system moves the window where it can: a Wayland compositor lets no program place
+// its own windows, and a system move also snaps and follows the desktop's rules. Where it
+// cannot (no window manager, Qt's offscreen platform), the caption drags the window itself.
 void DorxXPForm::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && captionRect().contains(event->position().toPoint())) {
+    if (QWindow* handle = window_->windowHandle(); handle != nullptr && handle->startSystemMove()) {
+      event->accept();
+      return;
+    }
     dragging_ = true;
     dragOffset_ = event->globalPosition().toPoint() - window_->frameGeometry().topLeft();
     event->accept();

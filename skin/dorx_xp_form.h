@@ -11,8 +11,9 @@ namespace quenmar {
 
 // Frame and title bar for a window that has no border of its own: a blue XP-style caption
 // with a 16 x 16 icon, the title text and a close button (no help, minimise or maximise
-// button). Dragging the caption moves the window. The skin covers the whole window; the
-// window's controls go into client(), which has exactly the size asked for.
+// button). Dragging the caption moves the window, through the window system where it can.
+// The skin covers the whole window; the window's controls go into client(), which has exactly
+// the size asked for.
 class DorxXPForm : public QWidget {
   Q_OBJECT
 

@@ -2,6 +2,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QTextLayout>
@@ -181,6 +182,33 @@ TEST_F(SecondaryWindows, FramesHoldTheirTitleIconAndEveryControl) {
   EXPECT_EQ(about->Image12->size(), QSize(112, 112));
   EXPECT_EQ(help->Image12->pixmap().size(), QSize(94, 100));
   EXPECT_EQ(help->Image12->size(), QSize(94, 100));
+}
+
+// Without a window system to hand the move to (the offscreen platform has none), dragging the
+// caption moves the window by as much as the mouse moved; a press below the caption moves
+// nothing.
+TEST_F(SecondaryWindows, DraggingTheCaptionMovesTheWindowItself) {
+  frmAbt* about = openAbout();
+  ASSERT_NE(about, nullptr);
+  DorxXPForm* skin = about->DorxXPForm1;
+  const auto send = [skin](QEvent::Type type, QPoint at, Qt::MouseButton button,
+                           Qt::MouseButtons held) {
+    QMouseEvent event(type, QPointF(at), QPointF(skin->mapToGlobal(at)), button, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(skin, &event);
+  };
+  const QPoint start = about->pos();
+  send(QEvent::MouseButtonPress, {60, 10}, Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseMove, {90, 30}, Qt::NoButton, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, {90, 30}, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(about->pos(), start + QPoint(30, 20));
+
+  const QPoint moved = about->pos();
+  const int below = DorxXPForm::kCaptionHeight + 20;
+  send(QEvent::MouseButtonPress, {60, below}, Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseMove, {90, below + 20}, Qt::NoButton, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, {90, below + 20}, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(about->pos(), moved);
 }
 
 TEST_F(SecondaryWindows, EveryCaptionFitsItsControl) {
