@@ -55,6 +55,10 @@ enum class Category { Mvs, Cics, Ims, Db2, Idms, Jcl, Cobol, Rexx, Vsam };
 // - mvspr1.., cicspr1.., imspr1.. (no imspr11), dlpro1.., db2pro1/2 are the range describers
 //   of MVS, CICS, IMS abends, DL/I status codes and SQL errors; vbenter is Enter's lookup of a
 //   typed code; txtclear empties the four answer panes; NA writes "NA" into three of them.
+// - CategoryFlag records the Category whose switch or typed lookup set it, apart from the
+//   option buttons (the REXX flag outlives some switches); only the typed-code key rule reads
+//   it. NotFoundFlag holds one flag per MVS and CICS describer, set by its describer on a miss
+//   and read by the typed lookup.
 class frmEcd : public QWidget {
   Q_OBJECT
 
