@@ -178,7 +178,7 @@ TEST(CicsCatalogue, ReferralVariants) {
   EXPECT_EQ(variants["AXFU"], misspelt);
 
   std::string twoBlanks = referral;
-  twoBlanks.insert(twoBlanks.rfind(' '), " ");
+  twoBlanks.insert(twoBlanks.rfind(' '), 1, ' ');
   EXPECT_EQ(variants["AZIA"], twoBlanks);
 
   std::string withGuide = referral;

@@ -320,7 +320,8 @@ TEST(MvsFirstStretch, CodesReferredToAreInTheMvsList) {
       for (std::sregex_iterator it(text.begin(), text.end(), referral), end; it != end; ++it) {
         for (std::size_t group = 1; group <= 2; ++group) {
           if ((*it)[group].matched) {
-            const std::string target = "S" + (*it)[group].str();
+            std::string target = (*it)[group].str();
+            target.insert(target.begin(), 'S');
             ++referrals;
             EXPECT_EQ(known.count(target), 1u) << code << " refers to " << target;
             EXPECT_NE(target, code) << code << " refers to itself";
