@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QResource>
 
 #include "app/category.h"
 #include "app/controls.h"
@@ -37,6 +38,24 @@ QIcon quenmarIcon() {
   return deferredIcon(std::move(files));
 }
 
+// The background is kept as ready pixels, four bytes each (blue, green, red, 255), and shown
+// where they lie in the program: decoding a compressed picture into fresh memory before the
+// first paint took longer than building all the window's controls.
+QImage backgroundPicture() {
+  const QResource pixels(QStringLiteral(":/quenmar/background.rgb32"));
+  const int width = kClientSize.width();
+  const int height = kClientSize.height();
+  if (!pixels.isValid() || pixels.compressionAlgorithm() != QResource::NoCompression ||
+      pixels.size() != qint64(width) * height * 4) {
+    return {};
+  }
+  if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+    return QImage(pixels.data(), width, height, width * 4, QImage::Format_RGB32);
+  } else {
+    return QImage(pixels.data(), width, height, width * 4, QImage::Format_RGBX8888).rgbSwapped();
+  }
+}
+
 }  // namespace
 
 frmEcd::frmEcd() : frmEcd(systemDesktop()) {}
@@ -47,7 +66,7 @@ frmEcd::frmEcd(Desktop& desktop) : desktop_(desktop) {
   setWindowTitle(QStringLiteral("Kestrune QUENMAR"));
   setFixedSize(kClientSize);
   setWindowIcon(quenmarIcon());
-  background_ = QPixmap(QStringLiteral(":/quenmar/background.jpg"));
+  background_ = backgroundPicture();
   focus_ = new FocusBridge(this);
   buildControls();
   applyLooks();
@@ -80,7 +99,7 @@ void frmEcd::showEvent(QShowEvent* event) {
 
 void frmEcd::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  painter.drawPixmap(0, 0, background_);
+  painter.drawImage(0, 0, background_);
 }
 
 void frmEcd::closeEvent(QCloseEvent* event) {

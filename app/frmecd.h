@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QPointer>
 #include <QString>
@@ -342,7 +343,7 @@ class frmEcd : public QWidget {
 
   Desktop& desktop_;
   FocusBridge* focus_ = nullptr;
-  QPixmap background_;
+  QImage background_;
   QPointer<frmAbt> about_;
   QPointer<frmCredit> help_;
   bool started_ = false;
