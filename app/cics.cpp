@@ -53,38 +53,54 @@ void frmEcd::optCics_Click() { runSwitch(kCics); }
 void frmEcd::cicsListStep() {
   answerOrEmpty([this] {
     if (!describe(cics::inlineEntries(), controls::text(cmbCode))) {
-      callCicsDescribers(controls::text(cmbCode));
+      callFlaggedDescribers(cics::cicsprTables, NotFoundFlag.cics, controls::text(cmbCode));
     }
   });
 }
 
 void frmEcd::cicsTypedLookup(bool byEnter) {
-  describersTypedLookup(byEnter, NotFoundFlag.cics, &frmEcd::callCicsDescribers, txtCode);
+  describersTypedLookup(byEnter, cics::cicsprTables, NotFoundFlag.cics, txtCode);
 }
 
 // The N-th describer: its table and its NotFoundFlag are element N-1.
-void frmEcd::cicsDescriber(std::size_t n, const QString& code) {
-  describeOrFlag(cics::cicsprTables[n](), code, NotFoundFlag.cics[n]);
+void frmEcd::cicspr1(QString cop2) {
+  describeOrFlag(cics::cicsprTables[0](), cop2, NotFoundFlag.cics[0]);
 }
-
-void frmEcd::callCicsDescribers(const QString& code) {
-  for (std::size_t n = 0; n < std::size(cics::cicsprTables); ++n) {
-    cicsDescriber(n, code);
-  }
+void frmEcd::cicspr2(QString cop2) {
+  describeOrFlag(cics::cicsprTables[1](), cop2, NotFoundFlag.cics[1]);
 }
-
-void frmEcd::cicspr1(QString cop2) { cicsDescriber(0, cop2); }
-void frmEcd::cicspr2(QString cop2) { cicsDescriber(1, cop2); }
-void frmEcd::cicspr3(QString cop2) { cicsDescriber(2, cop2); }
-void frmEcd::cicspr4(QString cop2) { cicsDescriber(3, cop2); }
-void frmEcd::cicspr5(QString cop2) { cicsDescriber(4, cop2); }
-void frmEcd::cicspr6(QString cop2) { cicsDescriber(5, cop2); }
-void frmEcd::cicspr7(QString cop2) { cicsDescriber(6, cop2); }
-void frmEcd::cicspr8(QString cop2) { cicsDescriber(7, cop2); }
-void frmEcd::cicspr9(QString cop2) { cicsDescriber(8, cop2); }
-void frmEcd::cicspr10(QString cop2) { cicsDescriber(9, cop2); }
-void frmEcd::cicspr11(QString cop2) { cicsDescriber(10, cop2); }
-void frmEcd::cicspr12(QString cop2) { cicsDescriber(11, cop2); }
-void frmEcd::cicspr13(QString cop2) { cicsDescriber(12, cop2); }
+void frmEcd::cicspr3(QString cop2) {
+  describeOrFlag(cics::cicsprTables[2](), cop2, NotFoundFlag.cics[2]);
+}
+void frmEcd::cicspr4(QString cop2) {
+  describeOrFlag(cics::cicsprTables[3](), cop2, NotFoundFlag.cics[3]);
+}
+void frmEcd::cicspr5(QString cop2) {
+  describeOrFlag(cics::cicsprTables[4](), cop2, NotFoundFlag.cics[4]);
+}
+void frmEcd::cicspr6(QString cop2) {
+  describeOrFlag(cics::cicsprTables[5](), cop2, NotFoundFlag.cics[5]);
+}
+void frmEcd::cicspr7(QString cop2) {
+  describeOrFlag(cics::cicsprTables[6](), cop2, NotFoundFlag.cics[6]);
+}
+void frmEcd::cicspr8(QString cop2) {
+  describeOrFlag(cics::cicsprTables[7](), cop2, NotFoundFlag.cics[7]);
+}
+void frmEcd::cicspr9(QString cop2) {
+  describeOrFlag(cics::cicsprTables[8](), cop2, NotFoundFlag.cics[8]);
+}
+void frmEcd::cicspr10(QString cop2) {
+  describeOrFlag(cics::cicsprTables[9](), cop2, NotFoundFlag.cics[9]);
+}
+void frmEcd::cicspr11(QString cop2) {
+  describeOrFlag(cics::cicsprTables[10](), cop2, NotFoundFlag.cics[10]);
+}
+void frmEcd::cicspr12(QString cop2) {
+  describeOrFlag(cics::cicsprTables[11](), cop2, NotFoundFlag.cics[11]);
+}
+void frmEcd::cicspr13(QString cop2) {
+  describeOrFlag(cics::cicsprTables[12](), cop2, NotFoundFlag.cics[12]);
+}
 
 }  // namespace quenmar

@@ -301,6 +301,10 @@ class frmEcd : public QWidget {
   // The one way every describer answers: the table's first row with a key equal to the code.
   bool describe(std::span<const catalog::TextRow> table, const QString& code);
   void describeOrFlag(std::span<const catalog::TextRow> table, const QString& code, bool& notFound);
+  // Asks every describer of a family that keeps NotFoundFlags, in order: the N-th table's miss
+  // sets the N-th flag.
+  void callFlaggedDescribers(std::span<const catalog::TextTable> tables,
+                             std::array<bool, 13>& notFound, const QString& code);
   // A pick that nothing answers empties the panes rather than leave the previous code's
   // explanation beside the new one.
   template <typename Lookup>
@@ -324,10 +328,6 @@ class frmEcd : public QWidget {
   void mvsListStep();
   void dliListStep();
   void imsAbendStep();
-  void mvsDescriber(std::size_t n, const QString& code);
-  void cicsDescriber(std::size_t n, const QString& code);
-  void callMvsDescribers(const QString& code);
-  void callCicsDescribers(const QString& code);
   void cobolTypedLookup(bool byEnter);
   void mvsTypedLookup(bool byEnter);
   void cicsTypedLookup(bool byEnter);
@@ -337,8 +337,8 @@ class frmEcd : public QWidget {
   void typedLookup(bool byEnter);
   const KeyRule* keyRuleInForce() const;
   void upperCaseTypedCode();
-  void describersTypedLookup(bool byEnter, std::array<bool, 13>& notFound,
-                             void (frmEcd::*callDescribers)(const QString&), QWidget* focusOnMiss);
+  void describersTypedLookup(bool byEnter, std::span<const catalog::TextTable> tables,
+                             std::array<bool, 13>& notFound, QWidget* focusOnMiss);
   void reportNotFound(const QString& tail, QWidget* focusTo);
 
   Desktop& desktop_;

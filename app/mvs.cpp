@@ -52,38 +52,56 @@ constinit const CategoryDescriptor frmEcd::kMvs{
 void frmEcd::optMvs_Click() { runSwitch(kMvs); }
 
 void frmEcd::mvsListStep() {
-  answerOrEmpty([this] { callMvsDescribers(controls::text(cmbCode)); });
+  answerOrEmpty([this] {
+    callFlaggedDescribers(mvs::mvsprTables, NotFoundFlag.mvs, controls::text(cmbCode));
+  });
 }
 
 // Enter leaves the focus on the search button after a miss; the button leaves it in the box.
 void frmEcd::mvsTypedLookup(bool byEnter) {
-  describersTypedLookup(byEnter, NotFoundFlag.mvs, &frmEcd::callMvsDescribers,
+  describersTypedLookup(byEnter, mvs::mvsprTables, NotFoundFlag.mvs,
                         byEnter ? static_cast<QWidget*>(cmdType) : txtCode);
 }
 
 // The N-th describer: its table and its NotFoundFlag are element N-1.
-void frmEcd::mvsDescriber(std::size_t n, const QString& code) {
-  describeOrFlag(mvs::mvsprTables[n](), code, NotFoundFlag.mvs[n]);
+void frmEcd::mvspr1(QString cop2) {
+  describeOrFlag(mvs::mvsprTables[0](), cop2, NotFoundFlag.mvs[0]);
 }
-
-void frmEcd::callMvsDescribers(const QString& code) {
-  for (std::size_t n = 0; n < std::size(mvs::mvsprTables); ++n) {
-    mvsDescriber(n, code);
-  }
+void frmEcd::mvspr2(QString cop2) {
+  describeOrFlag(mvs::mvsprTables[1](), cop2, NotFoundFlag.mvs[1]);
 }
-
-void frmEcd::mvspr1(QString cop2) { mvsDescriber(0, cop2); }
-void frmEcd::mvspr2(QString cop2) { mvsDescriber(1, cop2); }
-void frmEcd::mvspr3(QString cop2) { mvsDescriber(2, cop2); }
-void frmEcd::mvspr4(QString cop2) { mvsDescriber(3, cop2); }
-void frmEcd::mvspr5(QString cop2) { mvsDescriber(4, cop2); }
-void frmEcd::mvspr6(QString cop2) { mvsDescriber(5, cop2); }
-void frmEcd::mvspr7(QString cop2) { mvsDescriber(6, cop2); }
-void frmEcd::mvspr8(QString cop2) { mvsDescriber(7, cop2); }
-void frmEcd::mvspr9(QString cop2) { mvsDescriber(8, cop2); }
-void frmEcd::mvspr10(QString cop2) { mvsDescriber(9, cop2); }
-void frmEcd::mvspr11(QString cop2) { mvsDescriber(10, cop2); }
-void frmEcd::mvspr12(QString cop2) { mvsDescriber(11, cop2); }
-void frmEcd::mvspr13(QString cop2) { mvsDescriber(12, cop2); }
+void frmEcd::mvspr3(QString cop2) {
+  describeOrFlag(mvs::mvsprTables[2](), cop2, NotFoundFlag.mvs[2]);
+}
+void frmEcd::mvspr4(QString cop2) {
+  describeOrFlag(mvs::mvsprTables[3](), cop2, NotFoundFlag.mvs[3]);
+}
+void frmEcd::mvspr5(QString cop2) {
+  describeOrFlag(mvs::mvsprTables[4](), cop2, NotFoundFlag.mvs[4]);
+}
+void frmEcd::mvspr6(QString cop2) {
+  describeOrFlag(mvs::mvsprTables[5](), cop2, NotFoundFlag.mvs[5]);
+}
+void frmEcd::mvspr7(QString cop2) {
+  describeOrFlag(mvs::mvsprTables[6](), cop2, NotFoundFlag.mvs[6]);
+}
+void frmEcd::mvspr8(QString cop2) {
+  describeOrFlag(mvs::mvsprTables[7](), cop2, NotFoundFlag.mvs[7]);
+}
+void frmEcd::mvspr9(QString cop2) {
+  describeOrFlag(mvs::mvsprTables[8](), cop2, NotFoundFlag.mvs[8]);
+}
+void frmEcd::mvspr10(QString cop2) {
+  describeOrFlag(mvs::mvsprTables[9](), cop2, NotFoundFlag.mvs[9]);
+}
+void frmEcd::mvspr11(QString cop2) {
+  describeOrFlag(mvs::mvsprTables[10](), cop2, NotFoundFlag.mvs[10]);
+}
+void frmEcd::mvspr12(QString cop2) {
+  describeOrFlag(mvs::mvsprTables[11](), cop2, NotFoundFlag.mvs[11]);
+}
+void frmEcd::mvspr13(QString cop2) {
+  describeOrFlag(mvs::mvsprTables[12](), cop2, NotFoundFlag.mvs[12]);
+}
 
 }  // namespace quenmar

@@ -136,16 +136,15 @@ void frmEcd::typedLookup(bool byEnter) {
 
 // The families whose describers keep NotFoundFlags: the lookup clears them, calls every
 // describer, and reports the code when every one of them has set its flag again.
-void frmEcd::describersTypedLookup(bool byEnter, std::array<bool, 13>& notFound,
-                                   void (frmEcd::*callDescribers)(const QString&),
-                                   QWidget* focusOnMiss) {
+void frmEcd::describersTypedLookup(bool byEnter, std::span<const catalog::TextTable> tables,
+                                   std::array<bool, 13>& notFound, QWidget* focusOnMiss) {
   if (byEnter) {
     upperCaseTypedCode();
   }
   const QString code = txtCode->toPlainText();
   CategoryFlag.*(chosen()->flag) = true;
   notFound.fill(false);
-  (this->*callDescribers)(code);
+  callFlaggedDescribers(tables, notFound, code);
   if (std::all_of(notFound.begin(), notFound.end(), [](bool f) { return f; })) {
     reportNotFound(QStringLiteral(" was not found"), focusOnMiss);
   }

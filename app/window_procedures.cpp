@@ -45,6 +45,13 @@ void frmEcd::describeOrFlag(std::span<const catalog::TextRow> table, const QStri
   }
 }
 
+void frmEcd::callFlaggedDescribers(std::span<const catalog::TextTable> tables,
+                                   std::array<bool, 13>& notFound, const QString& code) {
+  for (std::size_t n = 0; n < tables.size(); ++n) {
+    describeOrFlag(tables[n](), code, notFound[n]);
+  }
+}
+
 QString frmEcd::listText(const QListWidget* list) {
   const QList<QListWidgetItem*> chosen = list->selectedItems();
   return chosen.isEmpty() ? QString() : chosen.first()->text();

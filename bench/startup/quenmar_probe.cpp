@@ -1,11 +1,11 @@
-// The program as app/main.cpp starts it, reporting its first paint. With --tree FILE it writes
-// its window's widget tree for the bare probe instead.
+// The program started exactly as a user starts it, reporting its first paint. With --tree FILE
+// it writes its window's widget tree for the bare probe instead.
 #include <QApplication>
 #include <QFile>
-#include <QStyleFactory>
 #include <cstring>
+#include <optional>
 
-#include "app/display_choice.h"
+#include "app/application.h"
 #include "app/frmecd.h"
 #include "bench/startup/first_paint.h"
 #include "bench/startup/widget_tree.h"
@@ -26,16 +26,12 @@ int writeTree(quenmar::frmEcd& window, const char* path) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (!quenmar::prepareDisplay()) {
-    return 1;
-  }
-  QApplication app(argc, argv);
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  quenmar::frmEcd window;
-  if (argc == 3 && std::strcmp(argv[1], "--tree") == 0) {
-    return writeTree(window, argv[2]);
-  }
-  quenmar::bench::reportAtFirstPaint(window);
-  window.show();
-  return QApplication::exec();
+  const bool tree = argc == 3 && std::strcmp(argv[1], "--tree") == 0;
+  return quenmar::runQuenmar(argc, argv, [&](quenmar::frmEcd& window) -> std::optional<int> {
+    if (tree) {
+      return writeTree(window, argv[2]);
+    }
+    quenmar::bench::reportAtFirstPaint(window);
+    return std::nullopt;
+  });
 }
