@@ -46,17 +46,20 @@ DisplaySession currentDisplaySession() {
   session.platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
   session.x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
   session.wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+  // Only a Wayland session that Qt is left to choose for needs the plugin and the socket
+  // looked up; every other start skips the directory listing.
+  if (session.platformChosen || !session.wayland) {
+    return session;
+  }
   const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
                        QStringLiteral("/platforms"));
   session.waylandPlugin =
       !platforms.entryList({QStringLiteral("libqwayland-*.so")}, QDir::Files).isEmpty();
-  if (session.wayland) {
-    QString socket = qEnvironmentVariable("WAYLAND_DISPLAY");
-    if (!QDir::isAbsolutePath(socket)) {
-      socket = qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + socket;
-    }
-    session.waylandSocket = QFileInfo(socket).exists();
+  QString socket = qEnvironmentVariable("WAYLAND_DISPLAY");
+  if (!QDir::isAbsolutePath(socket)) {
+    socket = qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + socket;
   }
+  session.waylandSocket = QFileInfo(socket).exists();
   return session;
 }
 
