@@ -189,5 +189,23 @@ TEST(CicsCatalogue, ReferralVariants) {
   EXPECT_TRUE(sameObject(arpu, entryOf(cicspr11Table(), "ARP9").response));
 }
 
+// A Description of the AA to AD describers says what the code reports, or, where no documentation
+// of it was found, says so; it never passes off the templated "component could not complete a
+// request" sentence as an explanation.
+TEST(CicsCatalogue, AaToAdDescriptionsAreNoTemplatedRequestFailures) {
+  const auto all = tables();
+  for (std::size_t describer = 0; describer < 4; ++describer) {
+    for (const TextRow& row : all[describer]) {
+      const std::string_view text = row.entry.description;
+      EXPECT_EQ(text.find("could not complete a request"), std::string_view::npos) << row.keys[0];
+      EXPECT_EQ(text.find("found an error and ended"), std::string_view::npos) << row.keys[0];
+      if (text.find("documentation consulted") != std::string_view::npos) {
+        // An undocumented row names the code or codes it stands for, so a reader sees which.
+        EXPECT_NE(text.find(row.keys[0]), std::string_view::npos) << row.keys[0];
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace quenmar::catalog::cics
