@@ -307,7 +307,7 @@ constexpr TextRow kRows[] = {
       kCpTraceAdvice}},
     {{"AAOS"},
      {kNA,
-      "CPI Communications, the SAA conversation interface that CICS provides for APPC, ended the transaction with AAOS. The documentation consulted does not describe the condition of this code. A level 2 trace of the CP component and the transaction dump show the call in progress, the state of its conversation, and whether the partner ended, or sent anything wrong.",
+      "CPI Communications, the SAA conversation interface that CICS provides for APPC, ended the transaction with AAOS. The documentation consulted does not describe the condition of this code. A level 2 trace of the CP component and the transaction dump show the call in progress, the state of its conversation, and whether the partner ended or sent something wrong.",
       kTransactionAbendedWithCicsDump,
       kThenReferral<"Check whether the partner transaction ended abnormally or sent something unexpected at the time of the abend, and read the messages from both systems. If the error can be reproduced, take a level 2 trace of the CP component for the failing transaction and keep it with the dump.">}},
     {{"AAOT"},

@@ -367,7 +367,7 @@ constexpr TextRow kRows[] = {
       "Look at the exception trace entries and console messages written before the abend to find the request that failed, then correct the cause and run the transaction again."}},
     {{"ACRE"},
      {kNA,
-      "No description of the condition of ACRE was found in the documentation consulted; it is a CICS abend of the task. It is issued without a dump.",
+      "No description of the condition of ACRE was found in the documentation consulted; it is a CICS abend of the task.",
       kTaskAbended,
       "Find from the messages issued at the time, and from a trace if one was active, what the task was doing when it ended. Correct the cause and run the transaction again."}},
     {{"ACRF"},
