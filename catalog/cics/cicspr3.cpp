@@ -62,13 +62,13 @@ constexpr std::string_view kRemoteServerEndedResponse =
 
 // Foundation Classes abends that share an explanation or a remedy.
 constexpr std::string_view kFoundationClassesMisuse =
-    "ACL1, ACL7 and ACL8 are CICS Foundation Classes abends whose conditions the documentation consulted does not describe.";
+    "ACL1, ACL7 and ACL8 are CICS Foundation Classes abends whose conditions the documentation consulted does not describe. The classes end a task at once with an ACL code on a serious error, such as too little storage to create an object.";
 constexpr std::string_view kFoundationClassesMisuseResponse =
     "Find from the transaction dump which Foundation Classes method the program called last and with which arguments. Correct the call, recompile the program and run the transaction again.";
 constexpr std::string_view kFoundationClassesRequestFailed =
-    "ACL3 and ACL9 are abends of the CICS Foundation Classes; no description of either was found in the documentation consulted.";
+    "ACL3 and ACL9 are abends of the CICS Foundation Classes; no description of either was found in the documentation consulted. The classes end a task at once with an ACL code on a serious error, such as too little storage to create an object.";
 constexpr std::string_view kFoundationClassesCannotGoOn =
-    "ACL6 and ACLH end the transaction from the CICS Foundation Classes.  The documentation consulted describes neither code.";
+    "ACL6 and ACLH end the transaction from the CICS Foundation Classes.  The documentation consulted describes neither code. The classes end a task at once with an ACL code on a serious error, such as too little storage to create an object.";
 constexpr std::string_view kFoundationClassesCannotGoOnResponse =
     "Use the transaction dump to find the class and method that were in use when the transaction ended, check how the program uses them, correct the program and run the transaction again.";
 constexpr std::string_view kFoundationClassesCheckProgram = kThenReferral<
@@ -194,7 +194,7 @@ constexpr TextRow kRows[] = {
       kRemoteServerEndedResponse}},
     {{"ACL0"},
      {kNA,
-      "The CICS Foundation Classes, the C++ classes through which a program uses the CICS API, ended the transaction with ACL0, whose condition the documentation consulted does not describe.",
+      "The CICS Foundation Classes, the C++ classes through which a program uses the CICS API, ended the transaction with ACL0, whose condition the documentation consulted does not describe. The classes end a task at once with an ACL code on a serious error, such as too little storage to create an object.",
       kCicsAbendsTransaction,
       kFoundationClassesCheckProgram}},
     {{"ACL1"},
@@ -204,7 +204,7 @@ constexpr TextRow kRows[] = {
       kFoundationClassesMisuseResponse}},
     {{"ACL2"},
      {kNA,
-      "The CICS Foundation Classes, the C++ classes through which a program uses the CICS API, ended the transaction with ACL2, whose condition the documentation consulted does not describe.",
+      "The CICS Foundation Classes, the C++ classes through which a program uses the CICS API, ended the transaction with ACL2, whose condition the documentation consulted does not describe. The classes end a task at once with an ACL code on a serious error, such as too little storage to create an object.",
       kCicsAbendsTransaction,
       "Find from the transaction dump which Foundation Classes call was in progress, check it against the description of the class concerned, correct the program and run the transaction again."}},
     {{"ACL3"},
@@ -215,7 +215,7 @@ constexpr TextRow kRows[] = {
     {{"ACL4"}, kFoundationClassesInternal},
     {{"ACL5"},
      {kNA,
-      "The CICS Foundation Classes, the C++ classes through which a program uses the CICS API, ended the transaction with ACL5, whose condition the documentation consulted does not describe.",
+      "The CICS Foundation Classes, the C++ classes through which a program uses the CICS API, ended the transaction with ACL5, whose condition the documentation consulted does not describe. The classes end a task at once with an ACL code on a serious error, such as too little storage to create an object.",
       kCicsAbendsTransaction,
       kFoundationClassesCheckProgram}},
     {{"ACL6"},
