@@ -24,12 +24,13 @@ constexpr std::string_view kPliDescriptionCut =
 
 constexpr std::string_view kSeeApul = "Refer to the description of abend APUL.";
 
-// A domain module that meets a severe error hands over to its own recovery routine; only the
-// message number tells the log manager's rows from the application domain's.
+// A domain module that meets a severe error hands over to its own recovery routine, which names
+// the failing module in the domain's 0002 message; only that message number tells the log
+// manager's rows from the application domain's.
 constexpr std::string_view kLgRecoveryAction =
-    "The recovery routine of the module that was in control is invoked. It issues message DFHLG0002, takes a system dump unless the dump table suppresses it, and abends the task.";
+    "The recovery routine of the module in control is invoked and issues message DFHLG0002 with a system dump. The message tells which module had control when the error occurred.";
 constexpr std::string_view kApRecoveryAction =
-    "The recovery routine of the module that was in control is invoked. It issues message DFHAP0002, takes a system dump unless the dump table suppresses it, and abends the task.";
+    "The recovery routine of the module in control is invoked and issues message DFHAP0002 with a system dump. The message tells which module had control when the error occurred.";
 constexpr std::string_view kSeeDfhlg0002 =
     "See the description of message DFHLG0002 for further guidance.";
 constexpr std::string_view kSeeDfhap0002 =
@@ -76,7 +77,7 @@ constexpr TextRow kRows[] = {
       kSeeDfhlg0002}},
     {{"ALGD"},
      {kNA,
-      "A module of the log manager domain found an internal error and ended the task that it was working for with abend ALGD.",
+      "The log manager (LG) domain received a DISASTER response from the building block storage interface code that it uses to manage its storage. The module in control at the time was one of DFHLGCM, DFHLGGL, DFHLGJN, DFHLGLD and DFHLGST.",
       kLgRecoveryAction,
       kSeeDfhlg0002}},
     {{"ALGE"},
