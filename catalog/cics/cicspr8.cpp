@@ -28,9 +28,9 @@ constexpr std::string_view kSeeApul = "Refer to the description of abend APUL.";
 // the failing module in the domain's 0002 message; only that message number tells the log
 // manager's rows from the application domain's.
 constexpr std::string_view kLgRecoveryAction =
-    "The recovery routine of the module in control is invoked and issues message DFHLG0002 with a system dump. The message tells which module had control when the error occurred.";
+    "Control passes to the recovery routine of the failing module, which writes message DFHLG0002, naming the module in control at the time of the error, and takes a system dump.";
 constexpr std::string_view kApRecoveryAction =
-    "The recovery routine of the module in control is invoked and issues message DFHAP0002 with a system dump. The message tells which module had control when the error occurred.";
+    "Control passes to the recovery routine of the failing module, which writes message DFHAP0002, naming the module in control at the time of the error, and takes a system dump.";
 constexpr std::string_view kSeeDfhlg0002 =
     "See the description of message DFHLG0002 for further guidance.";
 constexpr std::string_view kSeeDfhap0002 =
@@ -77,7 +77,7 @@ constexpr TextRow kRows[] = {
       kSeeDfhlg0002}},
     {{"ALGD"},
      {kNA,
-      "The log manager (LG) domain received a DISASTER response from the building block storage interface code that it uses to manage its storage. The module in control at the time was one of DFHLGCM, DFHLGGL, DFHLGJN, DFHLGLD and DFHLGST.",
+      "The log manager (LG) domain got a DISASTER response while it was processing the building block storage interface code that it uses. The module in control at the time was one of DFHLGCM, DFHLGGL, DFHLGJN, DFHLGLD and DFHLGST.",
       kLgRecoveryAction,
       kSeeDfhlg0002}},
     {{"ALGE"},
