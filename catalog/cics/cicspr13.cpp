@@ -195,7 +195,7 @@ constexpr TextRow kRows[] = {
       "Refer to the DFHAU message written to the CAFF queue with abend AUZZ."}},
     {{"AUZ1"},
      {kNA,
-      "Abend AUZ1 stopped the Detector; see the CAFF queue.",
+      "A serious error ended both Detector tasks with AUZ1.",
       kDetectorStopped,
       "Refer to the DFHAU message written to the CAFF queue with abend AUZ1."}},
     {{"AWBA"},
