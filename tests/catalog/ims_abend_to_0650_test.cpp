@@ -335,6 +335,32 @@ TEST(ImsAbendFirstStretchTexts, DocumentedCausesNameTheirMessage) {
   }
 }
 
+// A row whose code no documentation describes must not slip in a cause after all: it names its
+// own code (so it was not copied from a neighbour) and no DFS message other than DFS629I, the
+// abend message that can name the failing module for any code.
+TEST(ImsAbendFirstStretchTexts, UndescribedRowsClaimNoMessage) {
+  std::size_t undescribed = 0;
+  for (const TextRow* row : allRows()) {
+    const std::string_view description = row->entry.description;
+    if (description.find("documentation consulted") == std::string_view::npos) {
+      continue;
+    }
+    ++undescribed;
+    EXPECT_NE(description.find(row->keys[0]), std::string_view::npos) << row->keys[0];
+    for (Pane p : kTextPanes) {
+      const std::string_view text = paneOf(*row, p);
+      for (std::size_t at = text.find("DFS"); at != std::string_view::npos;
+           at = text.find("DFS", at + 1)) {
+        const bool numbered =
+            at + 3 < text.size() && std::isdigit(static_cast<unsigned char>(text[at + 3])) != 0;
+        EXPECT_TRUE(!numbered || text.substr(at, 7) == "DFS629I")
+            << row->keys[0] << " names " << text.substr(at, 8);
+      }
+    }
+  }
+  EXPECT_GT(undescribed, 0u);
+}
+
 // An explanation that sends the reader to another abend ("... ends with abend 0150") names a
 // code that the IMS abend code list offers, so the reader can look it up.
 TEST(ImsAbendFirstStretchTexts, AbendsReferredToAreListedCodes) {
