@@ -40,7 +40,7 @@ constexpr std::string_view kFailingTaskEndsDump =
 constexpr std::string_view kDumpAsTaskEnds =
     "A dump is requested as the failing task ends, IMS issuing all its abends with the dump option. ";
 constexpr std::string_view kTaskEndsAbendDumpTaken =
-    "The abend ends the failing task, and a dump is taken, as for any IMS abend. ";
+    "The abend ends the failing task and, as for any IMS abend, asks for a dump. ";
 constexpr std::string_view kJobStepEndsEarly =
     "The job step terminates abnormally before any processing is done. ";
 constexpr std::string_view kTaskEndsWithAbendDump =
@@ -1287,7 +1287,7 @@ constexpr TextRow kRows4[] = {
       kAbendNA}},
     {{"0476"},
      {kAbendNA,
-      "The application program passed a PCB address on a DL/I call that is not one of the PCB addresses IMS gave the program in its PCB list.  The cause is often a wrong parameter on the call, or a program entry statement that names more PCBs than the PSB provides, so that the program uses an address that IMS never set. ",
+      "The application program passed a PCB address on a DL/I call that is not one of the PCB addresses IMS gave the program in its PCB list.  The cause is often a wrong parameter on the call, or a program entry statement that names more PCBs than the PSB provides, so that the program uses an address that IMS never set. Passing on a copy of a PCB (for example to a subprogram) instead of the PCB itself has the same effect. ",
       kProgramTerminatesBlank,
       "Check the PCB address passed on the failing call against the list of PCBs received at program entry, which come in the order of the PCBs in the PSB. Correct the program and rerun it.  "}},
     {{"0477"},
