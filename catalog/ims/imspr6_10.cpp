@@ -43,7 +43,7 @@ constexpr std::string_view kRerunExtendedPrivateArea =
 constexpr std::string_view kPerformEmergencyRestart = "Perform an emergency restart. ";
 constexpr std::string_view kEmergencyRestartIms = "Emergency restart IMS. ";
 constexpr std::string_view kRestartDependentRegion =
-    "Restart the dependent region when the IMS control region is active again. ";
+    "Read the DFS messages issued for the region before the abend, correct what they report, and start the dependent region again. ";
 constexpr std::string_view kCorrectProgramRerun =
     "Correct the error in the application program, and run it again. ";
 constexpr std::string_view kRerunLargerRegion = "Rerun the job with a larger REGION value. ";
@@ -86,17 +86,17 @@ constexpr TextRow kRows6[] = {
       "Correct the cause reported in the job log, for example an unauthorized library in the STEPLIB concatenation or a wrong value in the EXEC statement, and start the region again. "}},
     {{"0688"},
      {kAbendNA,
-      "A dependent region could not make itself known to the IMS control region named by its IMSID parameter, because no such control region was active or it could not accept the region at that moment. ",
+      "The control region named by a starting dependent region was not active, and the start was cancelled: the operator replied CANCEL or C to message DFS690A, or the EXEC statement gave the cancel option OPT=C. Module DFSRRA00 sends message DFS688I to the master console and ends the region. A reply of WAIT would have kept the region waiting for the control region. ",
       kDependentRegionTerminates,
       kAbendNA}},
     {{"0689"},
      {kAbendNA,
-      "The IMS control region terminated while this dependent region was connected to it. A dependent region cannot go on without its control region, so it ends with this code. ",
+      "IMS ended the region with this code. No documented cause could be confirmed; the DFS messages issued just before the abend and the dump identify the module and the condition. ",
       kDependentRegionTerminates,
       kRestartDependentRegion}},
     {{"0701"},
      {kAbendNA,
-      "IMS found an error in the control region that it cannot repair while the system keeps running, and ends the control region rather than go on with control blocks it can no longer trust. The dump taken at the abend identifies the module that detected the error. ",
+      "IMS found an error in the control region that it cannot repair while the system keeps running, and ends the control region rather than go on with control blocks it can no longer trust. ",
       kControlRegionTerminated,
       kPerformEmergencyRestart}},
     {{"0702"},
@@ -106,7 +106,7 @@ constexpr TextRow kRows6[] = {
       ": Perform an emergency restart. "}},
     {{"0704"},
      {kAbendNA,
-      "A task of the control region failed in a way that IMS could not confine to that task, so the whole control region was ended. The failing module and the work it was doing are recorded in the dump. ",
+      "A task of the control region failed in a way that IMS could not confine to that task, so the whole control region was ended. ",
       kControlRegionTerminated,
       kPerformEmergencyRestart}},
     {{"0705"},
@@ -116,12 +116,12 @@ constexpr TextRow kRows6[] = {
       "Perform an emergency restart."}},
     {{"0707"},
      {kAbendNA,
-      "IMS ended the control region because a failure occurred that its own error recovery could not handle. The resources that were held at the time are restored from the log when IMS is restarted. ",
+      "IMS ended the control region because a failure occurred that its own error recovery could not handle. ",
       kControlRegionTerminated,
       kPerformEmergencyRestart}},
     {{"0708"},
      {kAbendNA,
-      "An unexpected condition in the internal processing of the control region led IMS to end it. The dependent regions cannot continue without the control region, so all online work stops until IMS is restarted. ",
+      "An unexpected condition in the internal processing of the control region led IMS to end it. ",
       kControlRegionTerminated,
       kPerformEmergencyRestart}},
     {{"0709"},
@@ -181,12 +181,12 @@ constexpr TextRow kRows6[] = {
       kAbendNA}},
     {{"0721"},
      {kAbendNA,
-      "IMS stopped the control region with this code when a function essential to the running system failed. No further transactions can be processed until IMS is restarted from its log. ",
+      "IMS stopped the control region with this code when a function essential to the running system failed. ",
       kControlRegionTerminated,
       kPerformEmergencyRestart}},
     {{"0722"},
      {kAbendNA,
-      "The control region was ended by IMS after an error from which neither the failing function nor the recovery routines of the control region could recover. The dump and the log together show the state of the system at the time of failure. ",
+      "The control region was ended by IMS after an error from which neither the failing function nor the recovery routines of the control region could recover. ",
       kControlRegionTerminated,
       kPerformEmergencyRestart}},
     {{"0723"},
