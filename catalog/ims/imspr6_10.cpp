@@ -23,10 +23,10 @@ constexpr std::string_view kProgramBackedOut =
     "The application program terminates abnormally, and the database changes it made since its last sync point are backed out. ";
 constexpr std::string_view kFastPathRegionTerminates =
     "The Fast Path dependent region terminates abnormally. ";
-constexpr std::string_view kMessageRequeued =
-    "The dependent region terminates abnormally, and the input message is returned to the message queue. ";
-constexpr std::string_view kMessageDiscarded =
-    "The message processing program terminates abnormally, and its input message is discarded. ";
+constexpr std::string_view kOnlyBatchDliEnds =
+    "Only a batch DL/I region ends abnormally here; when ACBGEN finds the error, it reports it and processing continues. ";
+constexpr std::string_view kBatchDliEndsBuildingBlocks =
+    "A batch DL/I job ends abnormally while its PSB and DMB blocks are built; under the ACB maintenance utility the error is only listed. ";
 constexpr std::string_view kTransactionStopped =
     "The transaction is stopped, and the application program terminates abnormally. ";
 constexpr std::string_view kImsTerminatesDump =
@@ -1002,22 +1002,22 @@ constexpr TextRow kRows9[] = {
     {{"0934"},
      {kAbendNA,
       "Building the PSB and DMB blocks, DFSDLBL0 found a logical child segment referenced by the PSB whose logical parent's concatenated key must be stored physically but is defined as VIRTUAL, or whose logical parent cannot be found in the named DBD. Message DFS0934I reports it. Only a batch DL/I region abends; ACBGEN lists the error and goes on. ",
-      kMessageRequeued,
+      kOnlyBatchDliEnds,
       "Correct the pointer and key options of the logical child in the DBD, run DBDGEN again, and rerun the program. "}},
     {{"0935"},
      {kAbendNA,
       "Building the PSB and DMB blocks, DFSDLBL0 found an invalid logical structure or relationship in the definition of a segment that a SENSEG of the PSB references. Message DFS0935I reports it. Only a batch DL/I region abends; ACBGEN lists the error and goes on. ",
-      kMessageDiscarded,
+      kBatchDliEndsBuildingBlocks,
       "Correct the physical DBD or the logical DBD that the PSB uses, regenerate it, and rerun the program. "}},
     {{"0936"},
      {kAbendNA,
       "Building the PSB and DMB blocks, DFSDLBL0 found a PSB that asks to load a virtual segment (PROCOPT L or LS on it); a virtual segment cannot be loaded. Message DFS0936I names the segment and the PSB. Only a batch DL/I region abends; ACBGEN lists the error and goes on. ",
-      kMessageDiscarded,
+      kBatchDliEndsBuildingBlocks,
       "Take the load option off the virtual segment in the PSB, or load the real segments through a physical DBD, run PSBGEN again, and resubmit the job. "}},
     {{"0937"},
      {kAbendNA,
       "Building the PSB and DMB blocks, DFSDLBL0 found a virtual segment whose SEGM statement carries more than one SOURCE operand; usually the parentheses that should enclose the SOURCE specification were left out. Message DFS0937I reports it. Only a batch DL/I region abends; ACBGEN lists the error and goes on. ",
-      kMessageRequeued,
+      kOnlyBatchDliEnds,
       "Put the SOURCE operand of the virtual segment in parentheses, run DBDGEN again, and resubmit the job. "}},
     {{"0938"},
      {kAbendNA,
