@@ -43,7 +43,7 @@ constexpr std::string_view kRerunExtendedPrivateArea =
 constexpr std::string_view kPerformEmergencyRestart = "Perform an emergency restart. ";
 constexpr std::string_view kEmergencyRestartIms = "Emergency restart IMS. ";
 constexpr std::string_view kRestartDependentRegion =
-    "Read the DFS messages issued for the region before the abend, correct what they report, and start the dependent region again. ";
+    "Read the DFS messages issued for the region before the abend, correct what they report, and start the dependent region again once the control region is ready for it. ";
 constexpr std::string_view kCorrectProgramRerun =
     "Correct the error in the application program, and run it again. ";
 constexpr std::string_view kRerunLargerRegion = "Rerun the job with a larger REGION value. ";
@@ -91,7 +91,7 @@ constexpr TextRow kRows6[] = {
       kAbendNA}},
     {{"0689"},
      {kAbendNA,
-      "IMS ended the region with this code. No documented cause could be confirmed; the DFS messages issued just before the abend and the dump identify the module and the condition. ",
+      "IMS ended the region with abend 0689. No description of the code was found, so no cause is stated here; the DFS message issued before the abend usually gives the reason, and DFS629I or the dump title may name the module. ",
       kDependentRegionTerminates,
       kRestartDependentRegion}},
     {{"0701"},
