@@ -616,7 +616,7 @@ constexpr TextRow kRows7[] = {
       "Make every database that is logically related to the ones in the program's PSB available, start any that are stopped, and run the program again. "}},
     {{"0844"},
      {kAbendNA,
-      "A database data set has no space left for a new record, or an insert was directed at a data set defined as DD DUMMY or DSNAME=NULLFILE. Message DFS0844I (from DFSDVSM0 or DFSDDLE0) names the database and ddname before this pseudoabend; a HISAM or index database is also stopped. ",
+      "A database data set has no space left for a new record, or an insert was directed at a data set defined as DD DUMMY or DSNAME=NULLFILE. Message DFS0844I (from DFSDVSM0 or DFSDDLE0) names the database and ddname before this pseudoabend; a HISAM or index database is also stopped. A DEDB area out of space (found for sequential dependents at sync point) can end a Fast Path or message region with this code too. ",
       kProgramBackedOut,
       kEnlargeDataSets}},
     {{"0845"},
