@@ -102,14 +102,25 @@ constexpr TextRow kRows[] = {
       "Check the graphics macros issued before the failure, in particular the DCB and the device "
       "and buffer addresses they name. Correct the program and run the job again."}},
     {{"S055", "055"},
-     {"A system component found an error and ended the task with completion code 055; message "
-      "IEA995I names the module that issued it.",
-      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
-      "error for 055, with any reason code. ",
-      "The system abnormally ends the task with completion code 055 after its recovery "
-      "routines have run.",
-      "Find the module that issued 055 in message IEA995I or the dump. Correct the request the "
-      "program made of it, or give the dump to the system programmer."}},
+     {"Initial program load (IPL) could not find a member it needs in the SYS1.NUCLEUS data "
+      "set and put the system into wait state 055. The right-most four bytes of the wait "
+      "state PSW read xrr00www, where rr is the reason code explained in the Description and "
+      "www the wait state code.",
+      "01 -> IPL found no DAT-off nucleus module (one that runs with dynamic address "
+      "translation off). 02 -> IPL found no DAT-on nucleus module. 04 -> one or more of the "
+      "module list tables (MLT) that IPL reads are missing from SYS1.NUCLEUS. 05 -> a module "
+      "needed by the IPL process itself is missing, which shows that the system was not "
+      "installed correctly. 06 -> a DAT-on nucleus module could not be found; this code, "
+      "unlike the others, leaves a restartable wait state. ",
+      "IPL writes one or more IEA086W messages, naming what it could not find, into the IPL "
+      "WTO buffer. For reason codes 01 to 04 the system enters a non-restartable wait state; "
+      "for 06 the wait state can be restarted.",
+      "For 01, if an alternate I/O configuration was selected, check the configuration "
+      "identifier typed on the console frame or placed at storage locations 9 and 10, and "
+      "IPL again. For 02 and 06, check the fifth and sixth digits of the load parameter. "
+      "Read IEA086W from the IPL WTO buffer with the hardware Alter/Display facility, "
+      "starting from the IPL diagnostic area addressed at location X'14'. If the wait "
+      "persists, the system programmer restores the missing members of SYS1.NUCLEUS."}},
     {{"S056", "056"},
      {"An error occurred during processing of supervisor call 86 (X'56'), the ATLAS service, "
       "which assigns an alternate track when a data check shows a track on a direct access volume "
@@ -377,22 +388,40 @@ constexpr TextRow kRows[] = {
       "Find the module that issued 072 in message IEA995I or the dump. Correct the request the "
       "program made of it, or give the dump to the system programmer."}},
     {{"S073", "073"},
-     {"A system component found an error and ended the task with completion code 073; "
-      "message IEA995I names the module that issued it. ",
-      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
-      "error for 073, with any reason code. ",
-      "The system abnormally ends the task with completion code 073 after its recovery "
-      "routines have run.",
-      "Find the module that issued 073 in message IEA995I or the dump. Correct the request "
-      "the program made of it, or give the dump to the system programmer."}},
+     {"Initial program load (IPL) is waiting for an interruption that has not arrived, and "
+      "the system shows wait state 073. The right-most four bytes of the wait state PSW read "
+      "x0r00www, where r is the reason code explained in the Description and www the wait "
+      "state code. ",
+      "1 -> IPL started an I/O operation with Start Subchannel (SSCH) to the SYSRES volume "
+      "or the IODF volume and is waiting, enabled for I/O, for its completion interruption. "
+      "2 -> IPL is waiting for an external interruption, which points to a hardware problem. ",
+      "The system enters an enabled wait state and leaves it by itself when the awaited "
+      "interruption arrives.",
+      "A wait of 30 seconds to three minutes can be normal. If the system still waits after "
+      "three minutes, record the wait state PSW and inform the system programmer. For reason "
+      "1, retry the IPL; if it stops again, find out whether the SYSRES or IODF device, or a "
+      "path to it, is failing. For reason 2, retry the IPL and call hardware support if it "
+      "fails again."}},
     {{"S074", "074"},
-     {"A system component found an error and ended the task with completion code 074; "
-      "message IEA995I names the module that issued it. ",
+     {"Initial program load (IPL) met a program logic error of its own and entered wait "
+      "state 074. The wait state PSW ends in xrr00www, where rr is the reason code: 01 -> an "
+      "incorrect SVC instruction was issued. 02 -> the IPL SVC stack overflowed. 03 -> the "
+      "IPL SVC stack underflowed. 04 -> Start Subchannel (SSCH) gave an unexpected condition "
+      "code 2. 05 -> Test Subchannel (TSCH) gave an unexpected condition code 1. 06 -> Load "
+      "Real Address (LRA) gave an unexpected condition code; message IEA090W goes to the IPL "
+      "WTO buffer. 07 -> IPL received an incorrect parameter list. 08 -> Modify Subchannel "
+      "(MSCH) gave a nonzero condition code. 09 -> a restart was done on a processor whose "
+      "prefix register is still zero, too early in IPL or on a logically offline processor. "
+      "0A, 0B, 0C -> the I/O supervisor got an unexpected response code when it enabled a "
+      "hardware facility. ",
       kNA,
-      "The system abnormally ends the task with completion code 074 after its recovery "
-      "routines have run.",
-      "Find the module that issued 074 in message IEA995I or the dump. Correct the request "
-      "the program made of it, or give the dump to the system programmer."}},
+      "The system enters a non-restartable wait state and may write message IEA090W to the "
+      "IPL WTO buffer.",
+      "For reason codes other than 05 and 06, record the wait state PSW, notify the system "
+      "programmer and take a stand-alone dump if asked. For 06 the IEA090W message in the "
+      "IPL WTO buffer adds detail. If the wait recurs, the system programmer searches the "
+      "problem reporting databases for a fix and, if there is none, reports the PSW and the "
+      "dump to IBM support."}},
     {{"S075", "075"},
      {"A program in supervisor state and key 0 issued SCHEDULE for a service request block "
       "(SRB), and the address space control block named in field SRBASCB failed the acronym "

@@ -36,13 +36,26 @@ constexpr std::string_view kPcCorrectIfProgram =
 
 constexpr TextRow kRows[] = {
     {{"S09A", "09A"},
-     {"A system component found an error and ended the task with completion code 09A; "
-      "message IEA995I names the module that issued it. ",
+     {"Global resource serialization (GRS) met an error; register 15 holds a function and "
+      "reason code in its two low-order bytes: 1208 -> GRS was notified of a global resource "
+      "it does not know. 1210 -> GRS was notified of a global ENQ or DEQ request it does not "
+      "know. 1904 -> an invalid control block was found in GRS=STAR mode. 2204 -> the GRS "
+      "address space could not be created. 2505 -> WLM IWMECREA could not create the enclave "
+      "of the GRS ENQ/DEQ monitor (its codes are in registers 2 and 3). 3106 -> the lock "
+      "structure complete exit named a resource GRS does not know. 3705 -> STAR mode GQSCAN "
+      "could not add the ISGQSCAN data space to the DU-AL. 46FA -> MSGSERV failed in DISPLAY "
+      "GRS, mostly because of too much output. 4814, 4818 -> queue merge failed as this "
+      "system rejoined the GRS ring. 6324 -> I/O was started on a CTC with I/O still "
+      "pending. 68C8 -> IXCMOD gave a nonzero return code. ",
       kNA,
-      "The system abnormally ends the task with completion code 09A after its recovery "
-      "routines have run.",
-      "Find the module that issued 09A in message IEA995I or the dump. Correct the request "
-      "the program made of it, or give the dump to the system programmer."}},
+      "The GRS routine that found the error ends abnormally with completion code 09A and the "
+      "function and reason code in register 15. When the error occurs for GQSCAN, GRS keeps "
+      "the abend to itself and the GQSCAN caller does not receive 09A.",
+      "For 46FA, ask for less with DISPLAY GRS, for example one resource name instead of ALL "
+      "or RES=(*,SYSDSN). For the other codes, keep the dump and the logrec record, search "
+      "the problem reporting databases for a fix and, if there is none, give the reason code "
+      "to IBM support. A low-order byte of D5 means the GRS message exit could not take in a "
+      "message through IXCMSGI."}},
     {{"S09B", "09B"},
      {"A system component found an error and ended the task with completion code 09B; "
       "message IEA995I names the module that issued it. ",
@@ -94,21 +107,44 @@ constexpr TextRow kRows[] = {
       "Find the module that issued 0A1 in message IEA995I or the dump. Correct the request "
       "the program made of it, or give the dump to the system programmer."}},
     {{"S0A2", "0A2"},
-     {"A system component found an error and ended the task with completion code 0A2; "
-      "message IEA995I names the module that issued it. ",
+     {"Cross-system coupling facility (XCF) or cross-system extended services (XES) met an "
+      "error they could not recover from and stopped the system, or the operator asked for "
+      "the system to be stopped. The wait state PSW ends in x0rrrwww, where rrr is the "
+      "reason code: 004 -> the operator entered VARY XCF,sysname,OFFLINE. 008 -> XCF lost "
+      "signalling path connectivity to the other systems. 00C -> XCF implies a loss of ETR "
+      "wait. 010 -> XCF lost access to every couple data set. 014 -> XCF removed a system "
+      "from the sysplex during IPL. 020 -> XCF removed this system: after it joined the "
+      "sysplex but before it finished initializing the couple data sets, a couple data set "
+      "I/O error or a SETXCF COUPLE,ACOUPLE or PSWITCH switch occurred, or the operator "
+      "replied DOWN to IXC402D or IXC102A before the system had been reset. Other codes "
+      "follow. ",
       kNA,
-      "The system abnormally ends the task with completion code 0A2 after its recovery "
-      "routines have run.",
-      "Find the module that issued 0A2 in message IEA995I or the dump. Correct the request "
-      "the program made of it, or give the dump to the system programmer."}},
+      "The system enters wait state 0A2 and is no longer a member of the sysplex; the "
+      "remaining systems continue without it.",
+      "Record the wait state PSW and its reason code. For 004 the system was removed as the "
+      "operator asked. For the other codes, use the IXC messages on the remaining systems to "
+      "find the cause (signalling paths, couple data sets, the timing source), correct it, "
+      "and IPL the system again. The sysplex chapter of the MVS diagnosis reference "
+      "describes how to analyse the failure."}},
     {{"S0A3", "0A3"},
-     {"A system component found an error and ended the task with completion code 0A3; "
-      "message IEA995I names the module that issued it. ",
+     {"A system could not join the global resource serialization (GRS) complex, as it must "
+      "to be a sysplex member: its GRS parameters were wrong or GRS met an unrecoverable "
+      "error. The wait state PSW ends in x0rrrwww, where rrr is the reason code: 004 -> the "
+      "system was IPLed into a sysplex with GRS=JOIN or TRYJOIN but could not join the "
+      "complex; the sysplex's systems must share one GRS ring (ISG167W). 008 -> an XCF "
+      "service used by GRS initialization failed; ISG152W names it with its return and "
+      "reason codes. 00C -> an error in parmlib member GRSCNFxx (ISG043I or ISG044I). 010 -> "
+      "an error in parmlib member GRSRNLxx (ISG062I and ISG063I). 014 -> GRS could not set "
+      "up its event notification (ENF) exits (ISG021I). 018 -> a GRSCNFxx error in a device "
+      "the member specifies. 070 -> a system restarting after a ring disruption found the "
+      "global resource queues damaged (see ISG031E). ",
       kNA,
-      "The system abnormally ends the task with completion code 0A3 after its recovery "
-      "routines have run.",
-      "Find the module that issued 0A3 in message IEA995I or the dump. Correct the request "
-      "the program made of it, or give the dump to the system programmer."}},
+      "The system enters wait state 0A3 without joining the sysplex, and issues the ISG "
+      "message that belongs to the reason code.",
+      "Record the wait state PSW and note the ISG message. Correct GRSCNFxx, GRSRNLxx or the "
+      "GRS= system parameter as the reason code shows, or clear the XCF problem named by "
+      "ISG152W, then IPL the system again. If the wait recurs with correct parameters, "
+      "report it to IBM support."}},
     {{"S0A4", "0A4"},
      {"An error occurred in the Graphics Access Method/System Product (GAM/SP) or in the "
       "operating system: a program check or abnormal end occurred in the GAM/SP attention "
@@ -151,14 +187,28 @@ constexpr TextRow kRows[] = {
       "Find the module that issued 0A8 in message IEA995I or the dump. Correct the request "
       "the program made of it, or give the dump to the system programmer."}},
     {{"S0A9", "0A9"},
-     {"A system component found an error and ended the task with completion code 0A9; "
-      "message IEA995I names the module that issued it. ",
-      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
-      "error for 0A9, with any reason code. ",
-      "The system abnormally ends the task with completion code 0A9 after its recovery "
-      "routines have run.",
-      "Find the module that issued 0A9 in message IEA995I or the dump. Correct the request "
-      "the program made of it, or give the dump to the system programmer."}},
+     {"VTAM ended a task with completion code 0A9. With zero in register 15 this is the "
+      "normal end of a VTAM HALT CANCEL command; with any other value an error occurred "
+      "while a VTAM module ran, and the two low-order bytes of register 15 give the cause "
+      "listed in the Description. ",
+      "0000 -> a HALT CANCEL command completed. 10F1 -> the VTAM retry FRR passed the "
+      "original abend, logged in logrec just before the SVC dump, to the next recovery "
+      "routine of the task. 6901, 6902, 6903 -> CP-CP session processing found an element "
+      "missing from a CP status list. 7002 -> no storage to drive a user exit. 7005 -> VTAM "
+      "could not restore its registers from the RPH after a user exit. 7006 -> CPPROC got "
+      "too little vary work area (VWA) storage. 7007 -> TPEXIT or CRA RELSTORE code ran "
+      "while a PSS lock was held. 7008 -> a CPWAIT named an event ID longer than EIDMAX. "
+      "7009 -> a message module needed more VWA storage in the component recovery area (CRA) "
+      "than was free. 700F -> a session awareness block (SAB) was invalid. 7010 -> the RDTE "
+      "chain is damaged. 7012 -> a lock is held although its count shows no holder. 7013 -> "
+      "the lock hierarchy was broken. Further codes follow. ",
+      "For 0000 VTAM ends as the HALT CANCEL command asked. For the other codes the VTAM "
+      "process in error ends abnormally; the error is recorded in logrec, normally with an "
+      "SVC dump.",
+      "Nothing needs doing for 0000. For 10F1, look up the original abend recorded in logrec "
+      "just before the SVC dump. For the other codes, keep the SVC dump and the logrec "
+      "records, note the VTAM messages issued at the time, and report the reason code to the "
+      "VTAM system programmer or IBM support."}},
     {{"S0AA", "0AA"},
      {"A system component found an error and ended the task with completion code 0AA; "
       "message IEA995I names the module that issued it. ",
