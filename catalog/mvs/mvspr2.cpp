@@ -344,11 +344,20 @@ constexpr TextRow kRows[] = {
       "Find the module that issued 06E in message IEA995I or the dump. Correct the request "
       "the program made of it, or give the dump to the system programmer."}},
     {{"S06F", "06F"},
-     {"A system component found an error and ended the task with completion code 06F; "
-      "message IEA995I names the module that issued it. ",
+     {"The input/output supervisor found an inoperative control unit, a channel error or an "
+      "error it could not determine on a path to a device, and no reservation or active I/O "
+      "operation on that path showed which system owns the device. It could not issue "
+      "message IOS427A to ask the operator, so the system loaded wait state 06F instead. "
+      "Location X'40C' points to the error information: the channel path identifier at "
+      "offset 0 and the device number at offset 2, each X'FFFF' when it could not be "
+      "determined. ",
       kNA,
-      "The system abnormally ends the task with completion code 06F after its recovery "
-      "routines have run.",
+      "The system disables the device and enters wait state 06F, expecting an operator "
+      "action without prompting for one. The operator records the error information "
+      "addressed by location X'40C', stores a recovery code at location X'30E' (00 restarts "
+      "the device without recovery, like a NOOP reply to IOS427A; 01 tries to reach the "
+      "device through another channel path, like a UR reply) and restarts the waiting "
+      "processor with the restart function.",
       kNA}},
     {{"S070", "070"},
      {"A program issued the SUSPEND, RESUME or TCTL macro in an environment that is not "
