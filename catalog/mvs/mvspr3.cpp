@@ -36,17 +36,17 @@ constexpr std::string_view kPcCorrectIfProgram =
 
 constexpr TextRow kRows[] = {
     {{"S09A", "09A"},
-     {"Global resource serialization (GRS) met an error; register 15 holds a function and "
-      "reason code in its two low-order bytes: 1208 -> GRS was notified of a global resource "
-      "it does not know. 1210 -> GRS was notified of a global ENQ or DEQ request it does not "
-      "know. 1904 -> an invalid control block was found in GRS=STAR mode. 2204 -> the GRS "
-      "address space could not be created. 2505 -> WLM IWMECREA could not create the enclave "
-      "of the GRS ENQ/DEQ monitor (its codes are in registers 2 and 3). 3106 -> the lock "
-      "structure complete exit named a resource GRS does not know. 3705 -> STAR mode GQSCAN "
+     {"Global resource serialization (GRS) met an error; the two low-order bytes of register "
+      "15 hold a function and reason code: 1208 -> notice of a global resource unknown to "
+      "GRS. 1210 -> notice of a global ENQ or DEQ request unknown to GRS. 1904 -> an invalid "
+      "control block in GRS=STAR mode. 2204 -> the GRS address space could not be created. "
+      "2505 -> WLM IWMECREA could not create the enclave of the GRS ENQ/DEQ monitor. 3106 -> "
+      "the lock structure complete exit named an unknown resource. 3705 -> STAR mode GQSCAN "
       "could not add the ISGQSCAN data space to the DU-AL. 46FA -> MSGSERV failed in DISPLAY "
-      "GRS, mostly because of too much output. 4814, 4818 -> queue merge failed as this "
-      "system rejoined the GRS ring. 6324 -> I/O was started on a CTC with I/O still "
-      "pending. 68C8 -> IXCMOD gave a nonzero return code. ",
+      "GRS, often from too much output. 4814, 4818 -> queue merge failed as this system "
+      "rejoined the GRS ring. 6324 -> I/O was started on a CTC with I/O still pending. 68C8 "
+      "-> IXCMOD gave a nonzero return code. A low-order byte D5 means the message exit "
+      "could not receive a message through IXCMSGI. ",
       kNA,
       "The GRS routine that found the error ends abnormally with completion code 09A and the "
       "function and reason code in register 15. When the error occurs for GQSCAN, GRS keeps "
@@ -54,8 +54,8 @@ constexpr TextRow kRows[] = {
       "For 46FA, ask for less with DISPLAY GRS, for example one resource name instead of ALL "
       "or RES=(*,SYSDSN). For the other codes, keep the dump and the logrec record, search "
       "the problem reporting databases for a fix and, if there is none, give the reason code "
-      "to IBM support. A low-order byte of D5 means the GRS message exit could not take in a "
-      "message through IXCMSGI."}},
+      "to IBM support. For 2505 the IWMECREA return and reason codes are in registers 2 and "
+      "3."}},
     {{"S09B", "09B"},
      {"A system component found an error and ended the task with completion code 09B; "
       "message IEA995I names the module that issued it. ",
@@ -124,8 +124,7 @@ constexpr TextRow kRows[] = {
       "Record the wait state PSW and its reason code. For 004 the system was removed as the "
       "operator asked. For the other codes, use the IXC messages on the remaining systems to "
       "find the cause (signalling paths, couple data sets, the timing source), correct it, "
-      "and IPL the system again. The sysplex chapter of the MVS diagnosis reference "
-      "describes how to analyse the failure."}},
+      "and IPL the system again."}},
     {{"S0A3", "0A3"},
      {"A system could not join the global resource serialization (GRS) complex, as it must "
       "to be a sysplex member: its GRS parameters were wrong or GRS met an unrecoverable "
