@@ -114,7 +114,7 @@ constexpr TextRow kRows[] = {
       "-> non-retryable error, function complete; an undelivered signal is kept for later. "
       "02070001 -> non-retryable error; a signal may not have reached the message exit. For "
       "these two XCF percolates to the member's task, which may retry, and writes a logrec "
-      "record and an SVC dump. Other codes follow. ",
+      "record and an SVC dump. The documentation lists further reason codes. ",
       kNA, kNA, kNA}},
     {{"S00D", "00D"},
      {"Component trace found an error in a CTRACE or CTRACEWR macro. Register 15 holds the "

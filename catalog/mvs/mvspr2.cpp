@@ -418,7 +418,7 @@ constexpr TextRow kRows[] = {
       "IPL SVC stack underflowed. 04 -> Start Subchannel (SSCH) gave an unexpected condition "
       "code 2. 05 -> Test Subchannel (TSCH) gave an unexpected condition code 1. 06 -> Load "
       "Real Address (LRA) gave an unexpected condition code; message IEA090W goes to the IPL "
-      "WTO buffer. 07 -> IPL received an incorrect parameter list. 08 -> Modify Subchannel "
+      "WTO buffer. 07 -> IPL was passed a parameter list that is not valid. 08 -> Modify Subchannel "
       "(MSCH) gave a nonzero condition code. 09 -> a restart was done on a processor whose "
       "prefix register is still zero, too early in IPL or on a logically offline processor. "
       "0A, 0B, 0C -> the I/O supervisor got an unexpected response code when it enabled a "

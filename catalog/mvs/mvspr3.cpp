@@ -108,16 +108,16 @@ constexpr TextRow kRows[] = {
       "the program made of it, or give the dump to the system programmer."}},
     {{"S0A2", "0A2"},
      {"Cross-system coupling facility (XCF) or cross-system extended services (XES) met an "
-      "error they could not recover from and stopped the system, or the operator asked for "
-      "the system to be stopped. The wait state PSW ends in x0rrrwww, where rrr is the "
-      "reason code: 004 -> the operator entered VARY XCF,sysname,OFFLINE. 008 -> XCF lost "
-      "signalling path connectivity to the other systems. 00C -> XCF implies a loss of ETR "
-      "wait. 010 -> XCF lost access to every couple data set. 014 -> XCF removed a system "
-      "from the sysplex during IPL. 020 -> XCF removed this system: after it joined the "
-      "sysplex but before it finished initializing the couple data sets, a couple data set "
-      "I/O error or a SETXCF COUPLE,ACOUPLE or PSWITCH switch occurred, or the operator "
-      "replied DOWN to IXC402D or IXC102A before the system had been reset. Other codes "
-      "follow. ",
+      "unrecoverable error and stopped the system, or the operator asked for the stop. The "
+      "wait state PSW ends in x0rrrwww, where rrr is the reason code: 004 -> the operator "
+      "entered VARY XCF,sysname,OFFLINE. 008 -> XCF lost its signalling paths to the other "
+      "systems. 00C -> XCF treats the system as in the wait for loss of the external time "
+      "reference (ETR). 010 -> XCF could reach none of the couple data sets any longer. 014 -> "
+      "XCF removed a system from the sysplex during IPL. 020 -> XCF removed this system: after "
+      "it joined the sysplex but before it finished initializing the couple data sets, a "
+      "couple data set I/O error or a SETXCF COUPLE,ACOUPLE or PSWITCH switch occurred, or the "
+      "operator replied DOWN to IXC402D or IXC102A before the system had been reset. Further "
+      "reason codes, from 030 on, are documented. ",
       kNA,
       "The system enters wait state 0A2 and is no longer a member of the sysplex; the "
       "remaining systems continue without it.",
@@ -190,17 +190,17 @@ constexpr TextRow kRows[] = {
       "normal end of a VTAM HALT CANCEL command; with any other value an error occurred "
       "while a VTAM module ran, and the two low-order bytes of register 15 give the cause "
       "listed in the Description. ",
-      "0000 -> a HALT CANCEL command completed. 10F1 -> the VTAM retry FRR passed the "
-      "original abend, logged in logrec just before the SVC dump, to the next recovery "
-      "routine of the task. 6901, 6902, 6903 -> CP-CP session processing found an element "
-      "missing from a CP status list. 7002 -> no storage to drive a user exit. 7005 -> VTAM "
-      "could not restore its registers from the RPH after a user exit. 7006 -> CPPROC got "
-      "too little vary work area (VWA) storage. 7007 -> TPEXIT or CRA RELSTORE code ran "
-      "while a PSS lock was held. 7008 -> a CPWAIT named an event ID longer than EIDMAX. "
-      "7009 -> a message module needed more VWA storage in the component recovery area (CRA) "
-      "than was free. 700F -> a session awareness block (SAB) was invalid. 7010 -> the RDTE "
-      "chain is damaged. 7012 -> a lock is held although its count shows no holder. 7013 -> "
-      "the lock hierarchy was broken. Further codes follow. ",
+      "0000 -> HALT CANCEL completed. 10F1 -> the VTAM retry FRR passed the original abend (in "
+      "logrec just before the SVC dump) on to the task's next recovery routine. 6901, 6902, "
+      "6903 -> a CP status list of CP-CP session processing lacked an element. 7002 -> no "
+      "storage to drive a user exit. 7005 -> VTAM could not restore its registers from the RPH "
+      "after a user exit. 7006 -> CPPROC got too little vary work area (VWA) storage. 7007 -> "
+      "TPEXIT or CRA RELSTORE code ran while a PSS lock was held. 7008 -> a CPWAIT named an "
+      "event ID longer than EIDMAX. 7009 -> a message module needed more VWA storage in the "
+      "component recovery area (CRA) than was free. 700F -> a session awareness block (SAB) "
+      "was invalid. 7010 -> the RDTE chain is damaged. 7012 -> a lock is held though its count "
+      "shows none. 7013 -> the lock hierarchy was broken. 7014 -> TSLINK found the CRA too "
+      "small. Further codes are documented. ",
       "For 0000 VTAM ends as the HALT CANCEL command asked. For the other codes the VTAM "
       "process in error ends abnormally; the error is recorded in logrec, normally with an "
       "SVC dump.",
