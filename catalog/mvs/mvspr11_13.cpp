@@ -48,10 +48,9 @@ constexpr std::string_view kRespD85 =
 
 constexpr TextRow kRows11[] = {
     {{"S8C4"},
-     {"A system service running on behalf of the task found an error it could not repair and "
-      "ended the task with completion code 8C4. Several services issue codes ending in C4, so "
-      "the code alone does not tell which one failed; register 15 holds the reason code that "
-      "identifies the check. ",
+     {"A system component found an error it could not recover from while serving the task and "
+      "ended it with completion code 8C4. The reason code in register 15 identifies the "
+      "condition. ",
       kNA,
       "The system abnormally ends the task that was using the service. The failing service may "
       "request an SVC dump and write a logrec data set error record before the task ends.",
@@ -59,10 +58,9 @@ constexpr TextRow kRows11[] = {
       "logrec record. Search the problem reporting databases for a fix for 8C4 with that reason "
       "code; if there is none, send the dump and the logrec record to the IBM Support Center."}},
     {{"S8C5"},
-     {"A system component reported an error with completion code 8C5 while it was processing a "
-      "request made by or for the current task. The completion code only names the component "
-      "group; the reason code in register 15 gives the specific condition, which may lie in a "
-      "parameter the caller passed or inside the component.",
+     {"A system component ended the task with completion code 8C5 after an error in a request "
+      "it was processing for the task. The reason code in register 15 gives the condition, "
+      "which may lie in a parameter the caller passed or inside the component.",
       kNA,
       "The system ends the task abnormally. When the component's recovery routine requests it, an "
       "SVC dump is taken and the error is recorded in the logrec data set.  ",
@@ -70,9 +68,9 @@ constexpr TextRow kRows11[] = {
       "it again. Otherwise keep the dump and the logrec record and report the problem, with the "
       "reason code, to the system programmer."}},
     {{"S8C6"},
-     {"During processing of a system service that issues completion codes ending in C6, the "
-      "system detected an unexpected condition and ended the caller with 8C6. The reason code in "
-      "register 15 identifies the condition for the service that issued it.",
+     {"A system service met an unexpected condition while working for the caller and ended it "
+      "with completion code 8C6. The reason code in register 15 identifies the condition to "
+      "the service that issued it.",
       kNA,
       "The system abnormally ends the current task and writes a logrec data set error record; a "
       "dump is produced if the job has a SYSUDUMP, SYSABEND or SYSMDUMP DD statement.",
@@ -196,17 +194,15 @@ constexpr TextRow kRows11[] = {
       "a doubleword boundary.",
       kNA, kActIea705i, kRespMacroExpansionOrLessStorage}},
     {{"S9C5"},
-     {"A system component of the group that uses completion codes ending in C5 detected an error "
-      "while working for the task and issued 9C5; the reason code in register 15 states which "
-      "error. ",
+     {"A system component detected an error while working for the task and issued completion "
+      "code 9C5; the reason code in register 15 states which error. ",
       kNA,
       "The system abnormally ends the current task. The component's recovery may take an SVC "
       "dump, whose title contains the completion and reason codes.",
       kNA}},
     {{"S9C6"},
-     {"Completion code 9C6 reports that a system service of the C6 group found an error in a "
-      "request made in the task's address space, or an internal failure of its own, that "
-      "prevented it from completing the request.",
+     {"Completion code 9C6 reports that a system service found an error in a request made in "
+      "the task's address space, or failed internally, and could not complete the request.",
       kNA,
       "The system abnormally ends the task and writes an error record to the logrec data set; "
       "the program's own recovery routines get control before the task ends.",
@@ -215,9 +211,9 @@ constexpr TextRow kRows11[] = {
       "reporting databases for 9C6 and, if no fix exists, contact the IBM Support Center with "
       "the dump. "}},
     {{"S9C7"},
-     {"A system service that reports errors under the C7 group found an error in a request of the "
-      "task and ended it with completion code 9C7. The reason code in register 15 identifies the "
-      "error, and the abend message names the module that detected it.",
+     {"A system service found an error in a request of the task and ended it with completion "
+      "code 9C7. The reason code in register 15 identifies the error, and the abend message "
+      "names the module that detected it.",
       kNA, kActAbnormallyEndsTask,
       "Find the reason code in register 15 and the name of the module that issued the abend. "
       "Correct the program if the reason code describes a calling error, and run the job again; "
@@ -354,17 +350,17 @@ constexpr TextRow kRows12[] = {
       "the supervisor call and the error.",
       kNA, "The system abnormally ends the task that issued the supervisor call.", kNA}},
     {{"SAC4"},
-     {"A supervisor service of the C4 group found, while serving the task, a request or an "
-      "environment it does not accept, and ended the requester with completion code AC4; "
-      "register 15 holds the reason code. ",
+     {"A system service found a request or an environment it does not accept while serving "
+      "the task, and ended the requester with completion code AC4; register 15 holds the "
+      "reason code. ",
       kNA,
       "The system abnormally ends the current task; a logrec data set error record describes the "
       "failure.",
       kNA}},
     {{"SAC5"},
-     {"The system ended the task with completion code AC5 after a system component of the C5 "
-      "group reported an error it could not handle in the task's request.  The reason code left "
-      "in register 15 names the exact condition.",
+     {"The system ended the task with completion code AC5 after a system component reported "
+      "an error it could not handle in the task's request.  The reason code in register 15 "
+      "names the condition.",
       kNA,
       "The system abnormally ends the task. If the job has a SYSUDUMP, SYSABEND or SYSMDUMP DD "
       "statement, a dump of the address space is written.  ",
@@ -372,18 +368,16 @@ constexpr TextRow kRows12[] = {
       "correct the program if the reason code describes a usage error. For other reason codes, "
       "contact the system programmer with the dump."}},
     {{"SAC6"},
-     {"A system routine that issues completion codes ending in C6 met an error while it ran for "
-      "the task, and it issued AC6. Register 15 contains a reason code that tells the routine's "
-      "owner what went wrong. ",
+     {"A system routine met an error while it ran for the task and issued completion code "
+      "AC6. Register 15 contains a reason code that tells the routine's owner what went "
+      "wrong. ",
       kNA,
       "The system abnormally ends the task and may request an SVC dump of the address spaces "
       "involved.",
       kNA}},
     {{"SAC7"},
-     {"A supervisor service that uses completion codes ending in C7 rejected a request from the "
-      "task, or failed while serving it, and issued AC7.  The reason code in register 15 tells "
-      "which service and which check; look at it first, because the same completion code "
-      "covers several services. ",
+     {"A system service rejected a request from the task, or failed while serving it, and "
+      "issued completion code AC7.  The reason code in register 15 tells which check failed. ",
       kNA, kNA, kNA}},
     {{"SAFB"},
      {"A JES3 routine working for the job found an error in a request or in the data it was "
@@ -507,9 +501,9 @@ constexpr TextRow kRows12[] = {
       "at fault correct it; otherwise report BC3 and the reason code to the IBM Support Center "
       "through the system programmer.  "}},
     {{"SBC5"},
-     {"A system service of the C5 group found an error while serving a request from the task "
-      "and ended it with completion code BC5; the reason code in register 15 identifies the "
-      "condition and, with the module named in the dump, the service that found it.",
+     {"A system service found an error while serving a request from the task and ended it "
+      "with completion code BC5; the reason code in register 15 identifies the condition and, "
+      "with the module named in the dump, the service that found it.",
       "IEF450I -> The step-end message in the job log shows ABEND=SBC5 and the reason code "
       "after REASON=.IEA995I -> The symptom dump message gives the PSW, the registers at the "
       "error and the load module that was running, with the offset of the failing instruction.",
@@ -603,9 +597,9 @@ constexpr TextRow kRows12[] = {
       "set, where the reason code and the failing module can be found.",
       "None"}},
     {{"SCC5"},
-     {"Completion code CC5 was issued by a system component of the C5 group that detected an "
-      "error while it served the task. Which error is told by the reason code in register 15; "
-      "some reason codes describe caller errors, others internal errors of the component. ",
+     {"Completion code CC5 was issued by a system component that detected an error while it "
+      "served the task. The reason code in register 15 tells which error; some reason codes "
+      "describe caller errors, others internal errors of the component. ",
       kNA,
       "The system ends the task abnormally. A dump may be requested by the component's recovery "
       "routine.",
@@ -613,9 +607,9 @@ constexpr TextRow kRows12[] = {
       "program's request was at fault, and correct the program in that case.  Otherwise give the "
       "dump and the logrec record to the system programmer for reporting to IBM.  "}},
     {{"SCC7"},
-     {"A system service of the C7 group rejected a request from the task and ended it with "
-      "completion code CC7. The reason code in register 15 identifies what was wrong with the "
-      "request or with the environment it was issued from.",
+     {"A system service rejected a request from the task and ended it with completion code "
+      "CC7. The reason code in register 15 identifies what was wrong with the request or with "
+      "the environment it was issued from.",
       kNA, "The system abnormally ends the task that made the request. ",
       "IEF450I -> Read the reason code after REASON= in the step-end message.IEA995I -> Use "
       "the symptom dump to find the module that issued the code and the offset it was at. If "
@@ -759,9 +753,9 @@ constexpr TextRow kRows13[] = {
       "ended the caller with D85; register 15 holds a reason code. ",
       kNA, kActTerminatesTask, kRespD85}},
     {{"SDC5"},
-     {"A system component of the C5 group ended the task with completion code DC5 because it "
-      "found an error in the processing it was doing for the task, either in the request or in "
-      "its own data; the reason code in register 15 identifies it.",
+     {"A system component ended the task with completion code DC5 because it found an error "
+      "in the processing it was doing for the task, in the request or in its own data; the "
+      "reason code in register 15 identifies it.",
       kNA,
       "The system abnormally ends the task. The component's recovery routine records the error "
       "in the logrec data set and may ask for an SVC dump. ",
@@ -870,17 +864,16 @@ constexpr TextRow kRows13[] = {
       "the reason code is in register 15.",
       kNA, kActTaskTerminated, kNA}},
     {{"SEC4"},
-     {"A system service of the C4 group detected an error in a request of the task and ended it "
-      "with completion code EC4. As with the other codes of this group, the meaning lies in the "
-      "reason code in register 15, which identifies the check that failed.",
+     {"A system service detected an error in a request of the task and ended it with "
+      "completion code EC4. The reason code in register 15 identifies the check that failed.",
       kNA,
       "The system abnormally ends the current task; the error is recorded in the logrec data set "
       "and may be dumped.",
       kNA}},
     {{"SEC5"},
-     {"A system component that reports errors with completion codes ending in C5 detected an "
-      "error while processing a request for the task and issued EC5, with a reason code in "
-      "register 15 that identifies the error.",
+     {"A system component detected an error while processing a request for the task and "
+      "issued completion code EC5, with a reason code in register 15 that identifies the "
+      "error.",
       kNA,
       "The system abnormally ends the task. Recovery routines of the program get control first "
       "and can retry if the error allows it. ",

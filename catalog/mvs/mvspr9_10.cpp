@@ -185,14 +185,15 @@ constexpr TextRow kRows9[] = {
       "Note the reason code and any messages issued just before the failure. Give them, the dump "
       "and the logrec records to the system programmer, who can search the IBM problem database with the code and reason code."}},
     {{"S5C6"},
-     {"A system service used by the task found an internal error and ended the task with "
-      "completion code 5C6. Register 15 holds a reason code telling which check failed; the "
-      "problem program caused no program check.",
+     {"IBM MQ for z/OS found an internal error and ended one of its own tasks, or a user task "
+      "connected to the queue manager, with completion code 5C6. A z/OS system code or "
+      "another internal error may have come before it and be the real cause.",
       kNA,
-      "The system ends the task abnormally and records the error in the logrec data set.  A dump "
-      "is written if the step has a dump DD statement.",
-      "Collect the job log, the dump and the logrec record with the reason code, and report the "
-      "problem to the system programmer. Run the job again once the cause is corrected."}},
+      "The failing MQ task or the connected user task ends abnormally.  The queue manager "
+      "goes on running; the diagnostic data is normally an SVC dump and a logrec record.",
+      "Read the MQ reason code that goes with the 5C6 and look for an earlier system abend in "
+      "the job log. Correct the application if it caused the error; otherwise give the dump, "
+      "the logrec record and the reason code to the system programmer."}},
     {{"S5FB"},
      {"JES3 found an error in one of its routines that run in the user's address space, for "
       "example while handling a subsystem request for the job, and ended the task. JES3 messages "
@@ -347,13 +348,15 @@ constexpr TextRow kRows9[] = {
       "program if the messages point to them and run the job again; if not, give the output to "
       "the system programmer.  "}},
     {{"S6C6"},
-     {"A system service found an internal error while working for the task and ended it with "
-      "completion code 6C6; the reason code in register 15 names the failing check.  It was not a "
-      "program interruption in the problem program.",
+     {"IBM MQ for z/OS found an error so severe that going on could damage the integrity of "
+      "its data, and ended the queue manager with completion code 6C6.  A z/OS error, one or "
+      "more 5C6 abends or message CSQV086E often comes first.",
       kNA,
-      "The system abnormally ends the task and writes an error record to the logrec data set. ",
-      "Run the job again. If the failure recurs, give the reason code, the logrec record and the "
-      "dump to the system programmer, who can look for a known fix. "}},
+      "The whole queue manager ends abnormally. A user task with an active MQ connection may "
+      "itself be ended with 6C6, and connected address spaces may be memory-terminated. ",
+      "Find message CSQV086E and the first 5C6 or system abend in the console log, and start "
+      "the diagnosis there. Restart the queue manager when the cause is known; if there is no "
+      "fix, give the dumps to the system programmer for IBM. "}},
     {{"S6C7"},
      {"A system routine ended the job step with completion code 6C7 because it found an error "
       "while processing a request for the step. Register 15 holds a reason code that "
