@@ -189,8 +189,9 @@ constexpr TextRow kRows9[] = {
       "connected to the queue manager, with completion code 5C6. A z/OS system code or "
       "another internal error may have come before it and be the real cause.",
       kNA,
-      "The failing MQ task or the connected user task ends abnormally.  The queue manager "
-      "goes on running; the diagnostic data is normally an SVC dump and a logrec record.",
+      "The failing MQ task or the connected user task ends abnormally.  Only that task ends, "
+      "not the queue manager; the diagnostic data is normally an SVC dump and a logrec "
+      "record.",
       "Read the MQ reason code that goes with the 5C6 and look for an earlier system abend in "
       "the job log. Correct the application if it caused the error; otherwise give the dump, "
       "the logrec record and the reason code to the system programmer."}},
@@ -350,7 +351,7 @@ constexpr TextRow kRows9[] = {
     {{"S6C6"},
      {"IBM MQ for z/OS found an error so severe that going on could damage the integrity of "
       "its data, and ended the queue manager with completion code 6C6.  A z/OS error, one or "
-      "more 5C6 abends or message CSQV086E often comes first.",
+      "more 5C6 abends or message CSQV086E may come before it.",
       kNA,
       "The whole queue manager ends abnormally. A user task with an active MQ connection may "
       "itself be ended with 6C6, and connected address spaces may be memory-terminated. ",
