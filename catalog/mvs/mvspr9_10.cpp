@@ -624,13 +624,16 @@ constexpr TextRow kRows10[] = {
       "Message IEA705I shows the registers at the time of the error.",
       kNA, kActIea705i, kRespMacroExpansionOrLessStorage}},
     {{"S806"},
-     {"The system could not find the load module named on a LINK, LOAD, XCTL or ATTACH macro (or "
-      "its X form), or on the PGM parameter of an EXEC statement. Message CSV003I names the "
-      "module the system looked for. ",
-      "The name may be misspelled, or the module may live in a library that the search does not "
-      "include: the system looks in the task library, STEPLIB or JOBLIB, then in the link pack "
-      "area and the link list. An uncorrectable I/O error while a library directory was being "
-      "searched gives the same completion code with a different reason code in register 15.",
+     {"The supervisor, or the BLDL routine it calls, could not provide the module named on a "
+      "LINK, LOAD, XCTL or ATTACH macro (or its X form) or on the PGM parameter of an EXEC "
+      "statement; message CSV003I names the module. Register 15: 04 -> the module is not in "
+      "the libraries searched, also when a limited search (LSEARCH=YES) fails. 08 -> an "
+      "uncorrectable I/O error in the BLDL directory search, for example of a PDS never "
+      "initialized. 0C -> the DCB of the library to search is not open. 10 -> a LOAD with the "
+      "explicit load option gave no DCB. ",
+      "The name may be misspelled, or the module may live in a library that the search does "
+      "not include: the system looks in the task library, STEPLIB or JOBLIB, then in the link "
+      "pack area and the link list.",
       "The system abnormally ends the task that asked for the module; register 15 holds the "
       "reason code. ",
       "Check the spelling of the module name and that the module is in a library searched. Add "
