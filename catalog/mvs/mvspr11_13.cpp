@@ -54,9 +54,9 @@ constexpr TextRow kRows11[] = {
       kNA,
       "The system abnormally ends the task that was using the service. The failing service may "
       "request an SVC dump and write a logrec data set error record before the task ends.",
-      "Record the reason code from register 15 and the module named in the abend message or the "
-      "logrec record. Search the problem reporting databases for a fix for 8C4 with that reason "
-      "code; if there is none, send the dump and the logrec record to the IBM Support Center."}},
+      "Record the reason code and the module named in the abend message or logrec record, and "
+      "search the problem databases for 8C4 with that reason code; if there is no fix, send "
+      "the dump and the logrec record to the IBM Support Center."}},
     {{"S8C5"},
      {"A system component ended the task with completion code 8C5 after an error in a request "
       "it was processing for the task. The reason code in register 15 gives the condition, "
@@ -172,10 +172,13 @@ constexpr TextRow kRows11[] = {
       "RNAME length and scope (STEP, SYSTEM or SYSTEMS) must be the same, and the parameter list "
       "must not have been overlaid. Correct the program and run the job again."}},
     {{"S937"},
-     {"End-of-volume processing (SVC 55) could not continue the data set on its next volume "
-      "because a security check for that volume failed: the next tape or DASD volume, or the data "
-      "set on it, is protected by RACF or by a password, and the job is not authorized to use it. "
-      "The IEC message issued with the abend gives the 937 reason code. ",
+     {"End-of-volume processing (SVC 55) ended the task, and message IEC029I gives 937 with a "
+      "return code. Most often the operator's reply to IEC254D, IEC255D or IEC256A, issued "
+      "for a secure checkpoint data set, was not acceptable. 10 -> a further volume of a "
+      "secure checkpoint data set is not secure, or could not be made secure. 14 -> a further "
+      "volume of another data set is a secure checkpoint data set. 18 -> an unauthorized "
+      "program issued EOV or FEOV for a checkpoint data set opened with a security interface. "
+      "1C -> after a new volume was mounted, the extents in the DEB and the DSCB disagree. ",
       kNA, kNA, kNA}},
     {{"S938"},
      {"An ENQ or RESERVE request (SVC 56) could not be processed because the system found an "
@@ -206,10 +209,10 @@ constexpr TextRow kRows11[] = {
       kNA,
       "The system abnormally ends the task and writes an error record to the logrec data set; "
       "the program's own recovery routines get control before the task ends.",
-      "Check the reason code in register 15. If it points to the program's use of the service, "
-      "correct the program and rerun the job.  For any other reason code, search the problem "
-      "reporting databases for 9C6 and, if no fix exists, contact the IBM Support Center with "
-      "the dump. "}},
+      "Check the reason code in register 15. If it points to the program's use of the "
+      "service, correct the program and rerun the job.  Otherwise search the problem "
+      "databases for 9C6 and, if there is no fix, contact the IBM Support Center with the "
+      "dump. "}},
     {{"S9C7"},
      {"A system service found an error in a request of the task and ended it with completion "
       "code 9C7. The reason code in register 15 identifies the error, and the abend message "
@@ -462,8 +465,10 @@ constexpr TextRow kRows12[] = {
       "job. "}},
     {{"SB37"},
      {"The system needed more space for an output data set on DASD and could not get it: the "
-      "data set already had all the extents the volume allows, or the volume had no room for a "
-      "secondary extent, and the data set could not be continued on another volume. ",
+      "volume was full, or the data set had its maximum extents (16 on a volume; 123 for "
+      "extended format and PDSE) or tracks (65,535 for basic format), and no further volume "
+      "could be used, because none was specified or because the current one could not be "
+      "demounted (permanently resident, reserved, or in use by other data sets). ",
       "End-of-volume processing (SVC 55) tries to allocate a secondary extent when the data set "
       "fills its current space. B37 results when that fails on the current volume and no other "
       "volume can take over: the volume is full, or the data set already has 16 extents on it "
@@ -603,9 +608,9 @@ constexpr TextRow kRows12[] = {
       kNA,
       "The system ends the task abnormally. A dump may be requested by the component's recovery "
       "routine.",
-      "Find the reason code in the dump or in the abend message, decide from it whether the "
-      "program's request was at fault, and correct the program in that case.  Otherwise give the "
-      "dump and the logrec record to the system programmer for reporting to IBM.  "}},
+      "Find the reason code in the dump or the abend message and decide whether the program's "
+      "request was at fault; if so, correct the program.  Otherwise give the dump and the "
+      "logrec record to the system programmer. "}},
     {{"SCC7"},
      {"A system service rejected a request from the task and ended it with completion code "
       "CC7. The reason code in register 15 identifies what was wrong with the request or with "

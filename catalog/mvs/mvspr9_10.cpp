@@ -182,8 +182,9 @@ constexpr TextRow kRows9[] = {
       kNA,
       "The system abnormally ends the task, writes a logrec data set error record and takes a "
       "dump when a dump data set is available.",
-      "Note the reason code and any messages issued just before the failure. Give them, the dump "
-      "and the logrec records to the system programmer, who can search the IBM problem database with the code and reason code."}},
+      "Note the reason code and any messages issued just before the failure, and give them "
+      "with the dump and the logrec records to the system programmer to search for a known "
+      "problem."}},
     {{"S5C6"},
      {"IBM MQ for z/OS found an internal error and ended one of its own tasks, or a user task "
       "connected to the queue manager, with completion code 5C6. A z/OS system code or "
