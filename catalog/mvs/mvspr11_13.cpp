@@ -117,16 +117,16 @@ constexpr TextRow kRows11[] = {
       "the area.",
       kNA, kActIea705i, kRespMacroExpansionOrLessStorage}},
     {{"S913"},
-     {"The program issued OPEN for a data set protected by RACF (or by another security product "
-      "called through SAF), and the user ID of the job lacks the access authority the OPEN "
-      "option needs. Message IEC150I 913-rc is issued, and a security message in the job log "
-      "names the resource.",
+     {"OPEN, or end of volume, was refused by a security check. Most often (return code 38) "
+      "the data set is protected by RACF, or by another product called through SAF, and the "
+      "job's user ID lacks the access the OPEN option needs. Other return codes of message "
+      "IEC150I 913-rc report password, checkpoint data set and ISO/ANSI tape label checks. A "
+      "security message in the job log names the resource.",
       "OPEN (SVC 19) asks the security product for READ authority when the data set is opened "
-      "for INPUT or RDBACK, and for UPDATE or higher when it is opened for OUTPUT, EXTEND, UPDAT, "
-      "INOUT or OUTIN.  If the profile protecting the data set grants less, or grants the access "
-      "only while a particular program is running (program access to data sets) and another "
-      "program issued the OPEN, the request fails. The same code is used when a "
-      "password-protected data set is opened and the correct password is not given. ",
+      "for INPUT or RDBACK, and for UPDATE or higher when it is opened for OUTPUT, EXTEND, "
+      "UPDAT, INOUT or OUTIN.  If the profile protecting the data set grants less, or grants "
+      "the access only while a particular program is running (program access to data sets) "
+      "and another program issued the OPEN, the request fails. ",
       kNA,
       "Read the reason code in message IEC150I and, under RACF, the ICH408I message that goes "
       "with it. If the job is entitled to the data set, have the security administrator permit "
