@@ -120,19 +120,21 @@ constexpr TextRow kRows11[] = {
      {"OPEN, or end of volume, was refused by a security check. Most often (return code 38) "
       "the data set is protected by RACF, or by another product called through SAF, and the "
       "job's user ID lacks the access the OPEN option needs. Other return codes of message "
-      "IEC150I 913-rc report password, checkpoint data set and ISO/ANSI tape label checks. A "
-      "security message in the job log names the resource.",
+      "IEC150I 913-rc report a password-protected data set after the operator's reply to "
+      "IEC301A, a checkpoint data set, a VSAM data set opened with a DCB instead of an ACB, "
+      "and ISO/ANSI tape label checks (04, 08). A security message in the job log names the "
+      "resource.",
       "OPEN (SVC 19) asks the security product for READ authority when the data set is opened "
       "for INPUT or RDBACK, and for UPDATE or higher when it is opened for OUTPUT, EXTEND, "
       "UPDAT, INOUT or OUTIN.  If the profile protecting the data set grants less, or grants "
       "the access only while a particular program is running (program access to data sets) "
       "and another program issued the OPEN, the request fails. ",
       kNA,
-      "Read the reason code in message IEC150I and, under RACF, the ICH408I message that goes "
+      "Read the return code in message IEC150I and, under RACF, the ICH408I message that goes "
       "with it. If the job is entitled to the data set, have the security administrator permit "
-      "its user ID or group to the profile at the required level; if not, change the OPEN option "
-      "or the DD statement so that the program asks for no more than it needs. Then resubmit the "
-      "job."}},
+      "its user ID or group to the profile at the needed level; otherwise change the OPEN "
+      "option or the DD statement so that the program asks for no more than it needs. Resubmit "
+      "the job."}},
     {{"S91A"},
      {"A request to the catalog services reached through SVC 26, the supervisor call of the "
       "CATALOG, INDEX and LOCATE macros, failed in a way that the service reports as 91A rather "
@@ -172,13 +174,14 @@ constexpr TextRow kRows11[] = {
       "RNAME length and scope (STEP, SYSTEM or SYSTEMS) must be the same, and the parameter list "
       "must not have been overlaid. Correct the program and run the job again."}},
     {{"S937"},
-     {"End-of-volume processing (SVC 55) ended the task, and message IEC029I gives 937 with a "
-      "return code. Most often the operator's reply to IEC254D, IEC255D or IEC256A, issued "
-      "for a secure checkpoint data set, was not acceptable. 10 -> a further volume of a "
-      "secure checkpoint data set is not secure, or could not be made secure. 14 -> a further "
-      "volume of another data set is a secure checkpoint data set. 18 -> an unauthorized "
-      "program issued EOV or FEOV for a checkpoint data set opened with a security interface. "
-      "1C -> after a new volume was mounted, the extents in the DEB and the DSCB disagree. ",
+     {"End-of-volume processing (SVC 55) ended the task; IEC029I gives the return code. Most "
+      "often the operator's reply to IEC254D, IEC255D or IEC256A, issued for secure checkpoint "
+      "data sets, was unacceptable. 10 -> a later volume of a secure checkpoint data set is "
+      "not secure, or could not be made secure. 14 -> a later volume of another data set is a "
+      "secure checkpoint data set. 18 -> an unauthorized program issued EOV or FEOV for a "
+      "checkpoint data set opened with a security interface. 1C -> on a newly mounted volume "
+      "the DEB and DSCB extents disagree. 20 -> an ISO/ANSI Version 1 tape's volume "
+      "accessibility byte is not blank. Others are documented. ",
       kNA, kNA, kNA}},
     {{"S938"},
      {"An ENQ or RESERVE request (SVC 56) could not be processed because the system found an "
@@ -218,9 +221,9 @@ constexpr TextRow kRows11[] = {
       "code 9C7. The reason code in register 15 identifies the error, and the abend message "
       "names the module that detected it.",
       kNA, kActAbnormallyEndsTask,
-      "Find the reason code in register 15 and the name of the module that issued the abend. "
-      "Correct the program if the reason code describes a calling error, and run the job again; "
-      "otherwise report 9C7 and the reason code to the system programmer."}},
+      "Find the reason code in register 15 and the module that issued the abend. Correct the "
+      "program if the code describes a calling error and run the job again; otherwise report "
+      "9C7 and the reason code to the system programmer."}},
     {{"S9FB"},
      {"JES3, or one of the routines that give the job access to JES3 services from its own "
       "address space, detected an error and issued completion code 9FB. The reason code in "
@@ -465,23 +468,22 @@ constexpr TextRow kRows12[] = {
       "job. "}},
     {{"SB37"},
      {"The system needed more space for an output data set on DASD and could not get it: the "
-      "volume was full, or the data set had its maximum extents (16 on a volume; 123 for "
-      "extended format and PDSE) or tracks (65,535 for basic format), and no further volume "
-      "could be used, because none was specified or because the current one could not be "
-      "demounted (permanently resident, reserved, or in use by other data sets). ",
-      "End-of-volume processing (SVC 55) tries to allocate a secondary extent when the data set "
-      "fills its current space. B37 results when that fails on the current volume and no other "
-      "volume can take over: the volume is full, or the data set already has 16 extents on it "
-      "(the limit for most sequential and partitioned data sets on one volume), and the DD "
-      "statement does not allow more volumes, or a partitioned data set, which must reside on "
-      "one volume, needed more room.  Message IEC030I gives the reason code, the data set and the "
-      "volume.",
+      "volume was full, or the data set had its maximum extents on the volume (16 for basic "
+      "format, large format and PDS; 123 for extended format and PDSE) or tracks (65,535 for "
+      "basic format and PDS; 16,777,215 for large format), and no further volume could be "
+      "used: none was specified, or the current one could not be demounted (permanently "
+      "resident, reserved, used by data sets of another job, or holding open data sets of the "
+      "task). ",
+      "End-of-volume processing (SVC 55) tries to add a secondary extent when the data set "
+      "fills its space; B37 results when that fails and no other volume can take over, as for "
+      "a partitioned data set, which must stay on one volume.  Message IEC030I gives the "
+      "return code, the data set, the volume and, when available, the DADSM extend diagnostic "
+      "code.",
       "The system abnormally ends the task that was writing the data set; records that did not "
       "fit are lost.",
-      "Allocate more space: increase the primary and secondary quantities in the SPACE "
-      "parameter, allow more volumes with the VOL parameter or a unit count, or move the data set "
-      "to a volume with more free space. For a partitioned data set, reallocate it larger or "
-      "compress it. Then rerun the job."}},
+      "Allocate more space: raise the primary and secondary quantities of SPACE, allow more "
+      "volumes with VOL or a unit count, or move the data set to a volume with more free "
+      "space. Reallocate a partitioned data set larger or compress it. Then rerun the job."}},
     {{"SB78"},
      {"The virtual storage manager rejected an RC, RU, VRC or VRU GETMAIN or an RC or RU FREEMAIN "
       "(SVC 120), or a STORAGE request, because of the subpool named, the caller's authority or "
@@ -764,9 +766,9 @@ constexpr TextRow kRows13[] = {
       kNA,
       "The system abnormally ends the task. The component's recovery routine records the error "
       "in the logrec data set and may ask for an SVC dump. ",
-      "Collect the reason code, the logrec record and any dump. If the reason code shows a "
-      "problem in the program's request, correct the program and rerun it; otherwise have the "
-      "system programmer search for a known fix or report the problem to IBM."}},
+      "Collect the reason code, the logrec record and any dump. If the reason code points to "
+      "the program's request, correct and rerun it; otherwise have the system programmer "
+      "search for a fix or report it to IBM."}},
     {{"SDC7"},
      {"The APPC/MVS transaction scheduler (ASCH) met an error it could not recover from.  A "
       "reason code tells which: 01 -> A parmlib CLASSADD tried to change an existing class. 03 "

@@ -625,21 +625,22 @@ constexpr TextRow kRows10[] = {
       "Message IEA705I shows the registers at the time of the error.",
       kNA, kActIea705i, kRespMacroExpansionOrLessStorage}},
     {{"S806"},
-     {"The supervisor, or the BLDL routine it calls, could not provide the module named on a "
-      "LINK, LOAD, XCTL or ATTACH macro (or its X form) or on the PGM parameter of an EXEC "
-      "statement; message CSV003I names the module. Register 15: 04 -> the module is not in "
-      "the libraries searched, also when a limited search (LSEARCH=YES) fails. 08 -> an "
-      "uncorrectable I/O error in the BLDL directory search, for example of a PDS never "
-      "initialized. 0C -> the DCB of the library to search is not open. 10 -> a LOAD with the "
-      "explicit load option gave no DCB. ",
-      "The name may be misspelled, or the module may live in a library that the search does "
-      "not include: the system looks in the task library, STEPLIB or JOBLIB, then in the link "
-      "pack area and the link list.",
+     {"The supervisor, or the BLDL routine it calls, could not supply the module named on "
+      "LINK, LOAD, XCTL or ATTACH (or an X form) or on EXEC PGM=; message CSV003I names it. "
+      "Register 15: 04 -> the module is not in the libraries searched, also when a limited "
+      "search (LSEARCH=YES) fails. 08 -> an uncorrectable I/O error in the BLDL directory "
+      "search (for example of a PDS never initialized), or BLDL found a DEB built outside keys "
+      "0 to 7. 0C -> the library's DCB is not open. 10 -> a LOAD with the explicit load option "
+      "gave no DCB. 14 -> the module named on XCTL(X) is not in the link pack area. ",
+      "The name may be misspelled, or the module may be in a library outside the search: the "
+      "task library, STEPLIB or JOBLIB, then the link pack area and the link list. For an "
+      "alias (04), its authorization, RMODE and entry point offset must match the module "
+      "already loaded. The documentation lists further reason codes.",
       "The system abnormally ends the task that asked for the module; register 15 holds the "
       "reason code. ",
-      "Check the spelling of the module name and that the module is in a library searched. Add "
-      "the right library to the STEPLIB or JOBLIB DD statement, or ask the system programmer to "
-      "add it to the link list, and run the job again."}},
+      "Check the module name's spelling and that the module is in a library searched. Add its "
+      "library to the STEPLIB or JOBLIB DD statement, or have the system programmer add it to "
+      "the link list; run the job again."}},
     {{"S80A"},
      {"An R-form GETMAIN or FREEMAIN (SVC 10) could not get the virtual storage it needed. The "
       "reason code in the SDWACRC field of the SDWA names the area that ran short: 04 -> SQA. 08 "
