@@ -95,7 +95,7 @@ constexpr TextRow kRows[] = {
       "Correct the cursor position in the program, allowing for both the default and the alternate screen size of the terminal, either of which may be in use when the output is sent."}},
     {{"ABMC"},
      {kNA,
-      "The route list given to a BMS ROUTE request named more destinations than BMS can handle. There is no fixed maximum: the limit on the total number of terminals and operators depends on many variables, and once a route list goes beyond it BMS ends the task with ABMC.",
+      "The route list given to a BMS ROUTE request named more destinations in all than BMS can handle. The ceiling on the total number of destinations is not a fixed figure but depends on many variables, however many groups the list is chained into; once a list goes beyond it, BMS ends the task with ABMC.",
       kTransactionAbendedWithCicsDump,
       "Route the message to fewer destinations at a time: shorten the route list, or send the message as several routed messages with smaller lists, and run the transaction again."}},
     {{"ABMD"},
