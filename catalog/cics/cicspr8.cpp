@@ -557,7 +557,7 @@ constexpr TextRow kRows[] = {
       "Check the SPOOL commands of the program, in particular the token and options that they pass, and that each spool file is opened before it is used."}},
     {{"APSV"},
      {kNA,
-      "The JES interface controller DFHPSPST, processing a SPOOL command of the task, found an invalid value in the storage area in which it keeps the return codes of the VSAM macros that it issues to the spool.",
+      "While a SPOOL command of the task was being processed by the JES interface, module DFHPSPST found an invalid value in the storage area that holds the return codes of VSAM macros.",
       kCicsTerminatesTaskWithDump,
       kCheckSpoolCommands}},
     {{"APSW"},
