@@ -64,7 +64,8 @@ constexpr std::string_view kPagedRecordDamagedAction =
 constexpr std::string_view kPagedRecordDamagedResponse =
     "The queue holding the message has probably been written to by a program other than BMS. Make sure that no application uses queue names that BMS reserves for logical messages, then purge the message and build it again.";
 
-// ATCH, ATCI and ATCV end a task that was purged from its terminal or session.
+// ATCH and ATCI end a task purged from its terminal or session; ATCV, a request in the wrong state,
+// ends the same way.
 constexpr std::string_view kPurgedWithoutDumpAction =
     "The task is abnormally terminated. Whether a transaction dump is written depends on the dump table entry for the code.";
 // ATNA to ATND stop the task the same way whatever the node error program failed to do.
@@ -510,14 +511,14 @@ constexpr TextRow kRows[] = {
       "Correct the program so that it ends each conversation properly before it frees the session. If the session remains unusable, release it and acquire it again."}},
     {{"ATCV"},
      {kNA,
-      "The task was purged because the session of its terminal was lost, and the node error program asked for the task to be ended.",
+      "A request on a logical unit came at a moment when the task was not in the state that the request needs. DFHZARQ raises the code when an earlier request is still outstanding (EIBSYNC is set), on APPC and other sessions alike; DFHETL when an APPC conversation is in a state that does not allow the command; DFHZISP, on non-APPC sessions, when the session is to be freed while a sync point request is outstanding, or while it is still in receive mode and the installed profile has RAQ=NO.",
       kPurgedWithoutDumpAction,
-      "Find out from the console messages why the session was lost, and run the transaction again when the terminal is connected once more."}},
+      "Where EIBSYNC is set, take a sync point before issuing the request. On an APPC conversation in the wrong state, free the session and allocate it again. Where the session is still in receive mode at the free, either keep receiving until EIBRECV is no longer set or install the profile with RAQ=YES (and then make sure every input message is read before the transaction ends). In other cases check the program against the rules for the commands that it uses on the session, and correct it."}},
     {{"ATCW"},
      {kNA,
-      "The terminal control program could not pass a request of the task to the telecommunications access method, because the access method had been closed or had failed while the task was running.",
+      "An LU6.1 or APPC session was to be used for the task, but the system holds no installed profile definition for such a session; DFHZSUP, DFHMRXM or DFH62XM found the profile missing when the session was set up.",
       kTaskAbendedWithCicsDump,
-      "Reopen the connection between CICS and the access method with the master terminal transaction once the access method is available, then run the transaction again."}},
+      "Report the error to the system programmer, who must see that the profile definition used for LU6.1 and APPC sessions is installed in the region before the transaction is run again."}},
     {{"ATCX"},
      {kNA,
       "The data received from the terminal is in a form that the terminal control program cannot process, for example a function management header where none is expected.",
@@ -745,9 +746,9 @@ constexpr TextRow kRows[] = {
       "Use the console messages about the input or output error to find its cause. If the data set is damaged it must be redefined, which loses the auxiliary queues that it holds."}},
     {{"ATSD"},
      {kNA,
-      "A request for a queue in a shared temporary storage pool could not be completed, because the connection to the temporary storage server of the pool failed.",
-      "The task is abnormally terminated with a CICS transaction dump, and the queue in the pool is not changed by the failing request.",
-      "Check that the temporary storage server for the pool is running and connected to the coupling facility, restart it if it has ended, and run the transaction again."}},
+      "A request made to the temporary storage domain, by DFHEITS, DFHICP or DFHTSP on behalf of the task, came back with an INVALID or DISASTER response.",
+      "The task is abnormally terminated with a CICS transaction dump; the failure inside the domain was already reported by a console message and a system dump.",
+      "The response is the result of an earlier failure in temporary storage. Find the console message and the system dump that reported it, and work from them to the cause."}},
     {{"ATSP"},
      {kNA,
       "A temporary storage request for a remote queue could not be shipped to the region that owns the queue, because the link to that region failed.",
