@@ -434,7 +434,9 @@ constexpr TextRow kRows[] = {
       "Possible causes: the parameter list or data area could not be accessed in the caller's "
       "key; the key name given was not in the key data set; the caller was not authorized for a "
       "function that handles clear keys; the cryptographic support the request needs was not "
-      "active. ",
+      "active. The Integrated Cryptographic Service Facility (ICSF) names one case: its "
+      "CSFPUTIL utility program, run as a batch job, ends with 18F and reason code X'300' when "
+      "its JCL is in error. ",
       "The system abnormally ends the program that issued the cryptographic macro; no data is "
       "enciphered or deciphered for the request.",
       "Check the key name, the operands and the authorization of the program, and ask the system "
