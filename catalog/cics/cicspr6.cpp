@@ -255,7 +255,7 @@ constexpr TextRow kRows[] = {
       kActlResponse}},
     {{"AICK"},
      {kNA,
-      "Interval control could not process a START request because the resource security check, made through the security domain's DFHXSRC to see whether the user may start the named transaction, ended with an unexpected error response.",
+      "Module DFHEIIC, which carries out the interval control commands that a program issues, requested a resource level security check (RSLC) from DFHXSRC, and DFHXSRC returned a response that was neither OK nor EXCEPTION.",
       kTransactionAbendedWithDump,
       kExamineResourceCheckTrace}},
     {{"AICL"},
