@@ -206,7 +206,7 @@ constexpr TextRow kRows[] = {
       "Correct what the messages name, and run the utility again for the same source. Members that the run stored in the libraries before the abend may have to be built once more. "}},
     {{"3007"},
      {kAbendNA,
-      "Phase 2 of the MFS Language utility could not STOW a block into its output library. Message DFS1012I names the block (its FMT or MSG label, the block type DOF, DIF or MSG, and for a format the device type, model and features) and the DD statement of the library; when no ddname is shown, the FORMAT data set was being written. ",
+      "Phase 2 of the MFS Language utility could not STOW a block into its output library. Message DFS1012I names the block (its FMT or MSG label, the block type DOF, DIF or MSG, and for a format the device type, model and features) and the DD statement of the library; when no ddname is shown, the FORMAT data set was being written. The same abend follows message DFS1031I when the STOW fails because the directory blocks of the format library are all in use; the library must then be copied off (with IEBCOPY or IEHMOVE), deleted, allocated again with more directory space and reloaded before the run is repeated. ",
       kMfsUtilityAction,
       kMfsUtilityRerun}},
     {{"3008"},
