@@ -280,14 +280,22 @@ constexpr TextRow kRows[] = {
       "Check the command buffer (its length field and text) and the program's authority to issue "
       "commands. Correct the program and run the job again."}},
     {{"S023", "023"},
-     {"A system component found an error and ended the task with completion code 023; "
-      "message IEA995I names the module. Errors in WTO and WTOR parameter lists are reported "
-      "as D23, not with this code. ",
+     {"Library lookaside (LLA, also LNKLST lookaside) met an error that kept it from finishing "
+      "part of its work. Reason codes include: 00000001 -> dynamic allocation or unallocation "
+      "failed while LLA copied the directory entries of a LNKLST library to build a new LLA directory. "
+      "00000002 -> OPEN failed during that copy. 00000003 -> while building a new directory, LLA "
+      "met a PDS directory block whose key was X'0000000000000000'. 00000004 -> the directory "
+      "block holding the last entry did not carry the key X'FFFFFFFFFFFFFFFF'. 00000005 -> a PDS "
+      "directory entry was named X'0000000000000000'. 00000006 -> a directory block was too "
+      "short to hold a whole number of entries. 00000007 -> a block other than the last had a "
+      "key that differed from the name of its last entry. 00000008 -> an I/O error occurred "
+      "while the new directory was built. ",
       kNA,
-      "The system abnormally ends the task with completion code 023 after its recovery "
-      "routines have run.",
-      "Find the module that issued 023 in message IEA995I or the dump. Correct the request "
-      "the program made of it, or give the dump to the system programmer."}},
+      "LLA issues contents supervision (CSV) messages together with the abend. When one abend "
+      "follows another, those messages carry the first abend and its reason code.",
+      "Read the CSV messages issued with the abend. Where several abends occurred, work from the "
+      "first one and its reason code, which tells which step of building the LLA directory "
+      "failed."}},
     {{"S024", "024"},
      {"An error occurred during processing of a WTL macro (SVC 36), which writes a message to the "
       "system log: the parameter list or the length of the message text was not valid. ",

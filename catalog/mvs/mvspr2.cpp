@@ -264,12 +264,24 @@ constexpr TextRow kRows[] = {
       "Find the module that issued 065 in message IEA995I or the dump. Correct the request the "
       "program made of it, or give the dump to the system programmer."}},
     {{"S066", "066"},
-     {"A system component found an error and ended the task with completion code 066; message "
-      "IEA995I names the module that issued it.",
-      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
-      "error for 066, with any reason code. ",
-      "The system abnormally ends the task with completion code 066 after its recovery "
-      "routines have run.",
+     {"The dispatcher of tasks and service routines found an error. Register 15 holds the reason "
+      "code: 04 -> a routine under a service request block (SRB) returned to the "
+      "dispatcher still holding a system lock. 0C -> a routine under a suspended SRB held the "
+      "cross memory local (CML) lock of a failing address space (ASCBFAIL set in its ASCB). 10 "
+      "-> the SRBASCB field of an SRB or suspended SRB points to an ASCB with a wrong acronym. "
+      "14 -> a task holds the CML lock of a failing address space. 18 -> a dispatcher error kept "
+      "the status of the current task from being saved. 1C -> a task reentered the dispatcher "
+      "through the SRB entry point. 20 -> an SRB routine reentered it through a task entry "
+      "point. 24 -> a dispatcher error kept the status of the current SRB from being saved. 28 "
+      "-> the task could not be dispatched because its CML lock was stolen. 2C -> IEA0DS1B was "
+      "entered when not in wait mode.",
+      "For reason code 04, when no logrec data set error record came with the abend, obtain an "
+      "SVC dump and format it: registers 2 to 8 and 10 to 13 are the ones the SRB routine held "
+      "when it handed control back to the dispatcher, and they lead to the routine that kept "
+      "its lock. ",
+      "The system abnormally ends the task or the SRB and may write a logrec data set error "
+      "record. When the system programmer wants an SVC dump, the operator sets the trap SLIP "
+      "SET,ENABLE,COMP=066.",
       kNA}},
     {{"S067", "067"},
      {"An access register translation exception occurred. Register 15 holds the reason code: "
