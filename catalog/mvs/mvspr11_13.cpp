@@ -51,22 +51,22 @@ constexpr TextRow kRows11[] = {
      {"A system component found an error it could not recover from while serving the task and "
       "ended it with completion code 8C4. The reason code in register 15 identifies the "
       "condition. ",
-      kNA,
-      "The system abnormally ends the task that was using the service. The failing service may "
-      "request an SVC dump and write a logrec data set error record before the task ends.",
-      "Record the reason code and the module named in the abend message or logrec record, and "
-      "search the problem databases for 8C4 with that reason code; if there is no fix, send "
-      "the dump and the logrec record to the IBM Support Center."}},
+      kNA, "The system abnormally ends the task that was using the failing service.",
+      "Search the problem databases for 8C4 with the reason code; if there is no fix, send the "
+      "dump and the logrec record to the IBM Support Center."}},
     {{"S8C5"},
-     {"A system component ended the task with completion code 8C5 after an error in a request "
-      "it was processing for the task. The reason code in register 15 gives the condition, "
-      "which may lie in a parameter the caller passed or inside the component.",
+     {"The subsystem interface (SSI) failed to set up its dynamic services or to serve an "
+      "IEFSSI or IEFSSVT request. Register 15: 01, 06 -> No storage for the SSVT or for SSI "
+      "control blocks. 03, 04 -> No PC entry table for internal or dynamic SSI services. 05 -> "
+      "Request type not valid. 07 -> MSTR subsystem not initialized. 08 -> No ESTAE could be "
+      "set. 10 -> Caller not authorized (only REQUEST=QUERY is open to all). 11 -> Caller in "
+      "SRB mode. 12 -> Caller holds a lock. 13 -> SSOB or SSIB not valid. 14 -> Unauthorized "
+      "QUERY named an authorized subpool. 15 -> Caller in cross-memory mode.",
       kNA,
-      "The system ends the task abnormally. When the component's recovery routine requests it, an "
-      "SVC dump is taken and the error is recorded in the logrec data set.  ",
-      "If the reason code shows an error in the caller's parameters, correct the program and run "
-      "it again. Otherwise keep the dump and the logrec record and report the problem, with the "
-      "reason code, to the system programmer."}},
+      "01, 03, 04, 06 or 07 -> A dump, then wait state 00B or 00D. 05, 08 or 13 -> A dump; "
+      "during initialization maybe a wait state. 10, 11, 12, 14 or 15 -> No dump.  ",
+      "For 10, 11, 12, 14 or 15 correct how the program calls the service and rerun it; for "
+      "the others give the dump and reason code to the system programmer."}},
     {{"S8C6"},
      {"A system service met an unexpected condition while working for the caller and ended it "
       "with completion code 8C6. The reason code in register 15 identifies the condition to "
@@ -78,7 +78,7 @@ constexpr TextRow kRows11[] = {
     {{"S8C7"},
      {"A system routine serving the task found that a request it was processing could not be "
       "completed safely, and it ended the request with completion code 8C7. Register 15 "
-      "contains a reason code that distinguishes the possible causes. ",
+      "contains a reason code. ",
       kNA,
       "The system ends the task abnormally. Any recovery routine the program has established "
       "with ESTAE or ESTAEX gets control first and may retry.",
@@ -89,7 +89,7 @@ constexpr TextRow kRows11[] = {
     {{"S9C4"},
      {"The system ended the task with completion code 9C4 because a supervisor service found "
       "an error in the request or in the environment it was called from. The reason code in "
-      "register 15, with the module named in the dump, identifies the service and the error. ",
+      "register 15 names the error. ",
       kNA,
       "The system abnormally ends the task that called the service and records the error in "
       "the logrec data set.",

@@ -491,7 +491,7 @@ TEST(MvsLastStretch, EveryBreakdownEntryIsKeyedByARealCode) {
       {"S85F", kReason},   {"S6C7", kDescription}, {"SBC5", kDescription}, {"S585", kResponse},
       {"SB04", kResponse}, {"SB05", kResponse},    {"SB0A", kResponse},    {"SB78", kResponse},
       {"SCC7", kResponse}, {"SD82", kResponse},    {"SD83", kResponse},    {"SD84", kResponse},
-      {"SD85", kResponse}, {"SE06", kResponse}};
+      {"SD85", kResponse}, {"SE06", kResponse},    {"S8C5", kReason},      {"S8C5", kAction}};
   for (const auto& [code, pane] : breakdowns) {
     EXPECT_FALSE(breakdownKeys(paneOf(*table.at(code), pane)).empty()) << code;
   }
