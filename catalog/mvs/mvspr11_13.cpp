@@ -60,11 +60,11 @@ constexpr TextRow kRows11[] = {
       "control blocks. 03, 04 -> No PC entry table for internal or dynamic SSI services. 05 -> "
       "Request type not valid. 07 -> MSTR subsystem not initialized. 08 -> No ESTAE could be "
       "set. 10 -> Caller not authorized (only REQUEST=QUERY is open to all). 11 -> Caller in "
-      "SRB mode. 12 -> Caller holds a lock. 13 -> SSOB or SSIB not valid. 14 -> Unauthorized "
+      "SRB mode. 12 -> Caller holds a lock. 13 -> Error validating the SSOB and SSIB. 14 -> Unauthorized "
       "QUERY named an authorized subpool. 15 -> Caller in cross-memory mode.",
       kNA,
-      "01, 03, 04, 06 or 07 -> A dump, then wait state 00B or 00D. 05, 08 or 13 -> A dump; "
-      "during initialization maybe a wait state. 10, 11, 12, 14 or 15 -> No dump.  ",
+      "01, 03, 04, 06 or 07 -> A dump, then permanent wait state 00B or 00D. 05, 08 or 13 -> A dump; "
+      "during initialization maybe a permanent wait state. 10, 11, 12, 14 or 15 -> No dump.  ",
       "For 10, 11, 12, 14 or 15 correct how the program calls the service and rerun it; for "
       "the others give the dump and reason code to the system programmer."}},
     {{"S8C6"},
