@@ -328,5 +328,41 @@ TEST(ImsAbendTo1501Sizes, TextsAreSingleLinesOfAsciiButOneBrokenBar) {
   EXPECT_LE(blankless, 10u);
 }
 
+// A code whose cause is documented through the DFS message that accompanies it names that
+// message, so the explanation cannot quietly fall back to a generic one. The block builder's
+// messages seldom share their abend's number, so the pairs are not derived from the codes.
+TEST(ImsAbendTo1501Texts, DocumentedCausesNameTheirMessage) {
+  struct Documented {
+    const char* code;
+    const char* message;
+  };
+  const Documented documented[] = {
+      {"0654", "DFS654I"},  {"0657", "DFS0657I"}, {"0662", "DFS662I"},  {"0688", "DFS688I"},
+      {"0821", "DFS826I"},  {"0844", "DFS0844I"}, {"0845", "DFS1058E"}, {"0905", "DFS0905E"},
+      {"0919", "DFS0919I"}, {"0936", "DFS0936I"}, {"0938", "DFS0945I"}, {"0939", "DFS0946I"},
+      {"0942", "DFS0949I"}, {"0943", "DFS0950I"}, {"0957", "DFS0951I"}, {"0958", "DFS0952I"},
+      {"0962", "DFS0956I"}, {"0987", "DFS2426I"}, {"0988", "DFS2427I"}, {"0989", "DFS2428I"},
+      {"0996", "DFS964I"},  {"0997", "DFS2436I"}, {"1011", "DFS2702A"}, {"1012", "DFS0610W"},
+      {"1060", "DFS0525A"},
+  };
+  for (const Documented& d : documented) {
+    EXPECT_NE(rowOf(d.code).entry.description.find(d.message), std::string_view::npos)
+        << d.code << " should name " << d.message;
+  }
+  // A message that merely shares an abend's number is no evidence that it leads to it: these
+  // same-numbered messages end with other abends, or with none.
+  const Documented elsewhere[] = {
+      {"0945", "DFS0945I"}, {"0949", "DFS0949I"}, {"0950", "DFS0950I"},
+      {"0952", "DFS0952I"}, {"0956", "DFS0956I"}, {"0758", "DFS0758I"},
+      {"0811", "DFS0811A"}, {"0901", "DFS0901A"}, {"1070", "DFS1070I"},
+  };
+  for (const Documented& d : elsewhere) {
+    for (Pane p : {kDescription, kAction, kResponse}) {
+      EXPECT_EQ(paneOf(rowOf(d.code), p).find(d.message), std::string_view::npos)
+          << d.code << " claims " << d.message;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace quenmar::catalog::ims
