@@ -104,7 +104,7 @@ constexpr TextRow kRows1[] = {
      {kAbendNA,
       "The data set of the PROCLIB DD statement does not have a fixed or fixed-blocked record format, so IMS initialization cannot read the PROCLIB members that hold its start-up information. Message DFS0604W, which names the ddname, comes first; the abend follows it for the PROCLIB ddname only.",
       kImsTerminates,
-      "Define the PROCLIB data set with RECFM=F or RECFM=FB, check that the PROCLIB DD statement of the IMS procedure names the intended library, and start IMS again."}},
+      "Give the data set named by the PROCLIB DD statement a fixed or fixed-blocked record format (RECFM=F or RECFM=FB), then start IMS again."}},
     {{"0011"},
      {kAbendNA,
       "The condition that leads to IMS abend 0011 is not described in the documentation consulted, and this entry states none. The DFS message that IMS usually writes ahead of a user abend is where the reason is found.",
