@@ -152,7 +152,7 @@ constexpr TextRow kRows1[] = {
       "Use the dump for the problem it was taken for. Because the shutdown checkpoint was written, IMS can then be started again with a normal restart."}},
     {{"0021"},
      {kAbendNA,
-      "The condition that leads to IMS abend 0021 is not described in the documentation consulted, and this entry states none. The DFS message that IMS usually writes ahead of a user abend is where the reason is found.",
+      "The IMS log writer got a request it cannot handle or found a state that must not occur: an invalid request element reached the physical log master ITASK or the setup ITASK. In the master routine DFSFDLG0, register 15 gives 04 -> the AWE function code (AWLFUNC) is not valid; 08 -> buffers are still on the work-to-do queue (LPWKTDQ) at FEOV or CLOSE of the log data set; 0C -> an OLDS buffer's block sequence number is not one above the block last written; 10 -> INITECB failed for a logger ITASK's ECB. The setup routine DFSFDLS0 issues it too.",
       kImsTerminates,
       kEmergencyRestart}},
     {{"0022"},
