@@ -181,7 +181,7 @@ constexpr TextRow kAxRows[] = {
       "Check that the connection definitions in both regions name a protocol that supports the request, and correct them if they do not."}},
     {{"AXMA"},
      {kNA,
-      "The transaction manager domain could not obtain one of the locks that serialize its processing: the lock manager returned an unexpected response.",
+      "The transaction manager domain met an error while it was obtaining a lock. The module then in control (DFHXMAT, DFHXMBD, DFHXMCL, DFHXMDD, DFHXMFD, DFHXMLD, DFHXMQD, DFHXMST, DFHXMTA, DFHXMXD or DFHXMXE) passes control to its recovery routine, which issues message DFHXM0002 naming the module and requests a system dump.",
       kTaskAbendedWithCicsDump,
       kSeeDfhxm0002}},
     {{"AXMB"},
