@@ -191,7 +191,7 @@ constexpr TextRow kAxRows[] = {
       kSeeDfhxm0002}},
     {{"AXMC"},
      {kNA,
-      "The transaction manager domain detected a severe error of its own while it was processing the attach of a new task.",
+      "AXMC is a transaction manager domain abend whose condition the documentation consulted does not describe. Its response, like those of AXMA and AXMB, points to message DFHXM0002, which names the module of the domain that was in control.",
       kTaskAbendedWithCicsDump,
       kSeeDfhxm0002}},
     {{"AXMD"},
