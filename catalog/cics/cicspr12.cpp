@@ -197,7 +197,7 @@ constexpr TextRow kRows[] = {
     {{"ASJ5"},
      {kNA,
       "The documentation consulted does not describe ASJ5. It is an abend of the JVM domain, through which the Java programs of CICS tasks run in JVMs and reach CICS services with JCICS requests.",
-      "The task is abnormally terminated with a CICS transaction dump. Tasks running in other JVMs are not affected.",
+      "The task is abnormally terminated with a CICS transaction dump. CICS processing continues.",
       "Look in the standard error file of the JVM, in the DFHSJ messages and in the trace for what the Java program was doing when the task ended, and keep the dump for the system programmer if they do not explain it."}},
     {{"ASJ6"},
      {kNA,

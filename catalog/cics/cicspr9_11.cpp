@@ -497,7 +497,7 @@ constexpr TextRow kArRows[] = {
     {{"ARUB"},
      {kNA,
       "ARUB is one of the three ARU codes of RUN SYNCHRONOUS processing. The documentation consulted does not say what it reports, so the trace written before the abend is the only guide to what went wrong.",
-      "The task that issued the RUN SYNCHRONOUS request is abnormally terminated with a transaction dump.",
+      "CICS abnormally terminates the task in which ARUB is raised, and a transaction dump is taken.",
       kMoreDetailsInTrace}},
     {{"ARUC"},
      {kNA,
