@@ -184,6 +184,23 @@ inline std::pair<std::size_t, std::size_t> lengthRange(std::span<const TextRow> 
   return {shortest, longest};
 }
 
+// The rows whose Description says that the documentation consulted does not describe the code,
+// yet does not name the code. Such a last-resort text stands in for the row's own explanation,
+// so it must say which code it is about; one that does not was written for, or copied from,
+// another row.
+inline Keys lastResortTextsNotNamingTheirCode(std::span<const TextRow> rows) {
+  Keys found;
+  for (const TextRow& row : rows) {
+    const std::string_view text = row.entry.description;
+    const bool lastResort = text.find("documentation consulted") != std::string_view::npos ||
+                            text.find("sources consulted") != std::string_view::npos;
+    if (lastResort && text.find(row.keys[0]) == std::string_view::npos) {
+      found.push_back(row.keys[0]);
+    }
+  }
+  return found;
+}
+
 // The words of a blank-separated list.
 inline std::set<std::string> split(std::string_view list) {
   std::set<std::string> words;
