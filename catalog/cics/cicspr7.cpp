@@ -168,7 +168,7 @@ constexpr TextRow kRows[] = {
       "Look for messages about the JVM issued at the time of the abend, and check the JVM profile that the program uses. Correct any error that they show."}},
     {{"AJ01"},
      {kNA,
-      "AJ01 is the first of the AJ codes of the native method of Wrapper, the Java environment setup class. The documentation consulted does not describe it; AJ99 reports an abend code too long for setAbend.",
+      "AJ01 is the first of the AJ codes of the native method of Wrapper, the Java environment setup class. The documentation consulted does not describe it; AJ99 (module DFJCICS) reports an abend code too long for setAbend.",
       kTaskAbendedWithCicsDump,
       kVendorReferral}},
     {{"AJ02"},
