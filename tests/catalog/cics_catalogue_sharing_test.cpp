@@ -189,13 +189,12 @@ TEST(CicsCatalogue, ReferralVariants) {
   EXPECT_TRUE(sameObject(arpu, entryOf(cicspr11Table(), "ARP9").response));
 }
 
-// A Description of the AA to AD describers says what the code reports, or, where no documentation
-// of it was found, says so; it never passes off the templated "component could not complete a
-// request" sentence as an explanation.
-TEST(CicsCatalogue, AaToAdDescriptionsAreNoTemplatedRequestFailures) {
-  const auto all = tables();
-  for (std::size_t describer = 0; describer < 4; ++describer) {
-    for (const TextRow& row : all[describer]) {
+// A Description says what the code reports, or, where no documentation of it was found, says so;
+// it never passes off the templated "component could not complete a request" sentence as an
+// explanation.
+TEST(CicsCatalogue, DescriptionsAreNoTemplatedRequestFailures) {
+  for (std::span<const TextRow> table : tables()) {
+    for (const TextRow& row : table) {
       const std::string_view text = row.entry.description;
       EXPECT_EQ(text.find("could not complete a request"), std::string_view::npos) << row.keys[0];
       EXPECT_EQ(text.find("found an error and ended"), std::string_view::npos) << row.keys[0];
