@@ -343,7 +343,8 @@ TEST(ImsAbendTo1501Texts, DocumentedCausesNameTheirMessage) {
       {"0938", "DFS0945I"}, {"0939", "DFS0946I"}, {"0942", "DFS0949I"}, {"0943", "DFS0950I"},
       {"0957", "DFS0951I"}, {"0958", "DFS0952I"}, {"0962", "DFS0956I"}, {"0987", "DFS2426I"},
       {"0988", "DFS2427I"}, {"0989", "DFS2428I"}, {"0996", "DFS964I"},  {"0997", "DFS2436I"},
-      {"1011", "DFS2702A"}, {"1012", "DFS0610W"}, {"1026", "DFS2712I"}, {"1060", "DFS0525A"},
+      {"1011", "DFS2702A"}, {"1012", "DFS0610W"}, {"1026", "DFS2712I"}, {"1041", "DFS1041"},
+      {"1060", "DFS0525A"},
   };
   for (const Documented& d : documented) {
     EXPECT_NE(rowOf(d.code).entry.description.find(d.message), std::string_view::npos)
