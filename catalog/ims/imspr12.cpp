@@ -206,7 +206,7 @@ constexpr TextRow kRows[] = {
       "Tell the IMS system programmer, who has the directory of the library named in message DFS1033I (the FORMAT data set when no ddname is shown) examined before the utility runs again. "}},
     {{"3007"},
      {kAbendNA,
-      "Phase 2 of the MFS Language utility could not STOW a block into its output library. Message DFS1012I names the block (its FMT or MSG label, the block type DOF, DIF or MSG, and for a format the device type, model and features) and the DD statement of the library; when no ddname is shown, the FORMAT data set was being written. The same abend follows message DFS1031I when the STOW fails because the directory blocks of the format library are all in use; the library must then be copied off (with IEBCOPY or IEHMOVE), deleted, allocated again with more directory space and reloaded before the run is repeated. ",
+      "Phase 2 of the MFS Language utility could not STOW a block into its output library. Message DFS1012I names the block (its FMT or MSG label, the block type DOF, DIF or MSG, and for a format the device type, model and features) and the DD statement of the library; when no ddname is shown, the FORMAT data set was being written. The same abend follows message DFS1031I when the STOW fails because the directory blocks of the format library are all in use; the library must then be copied off (with IEBCOPY or IEHMOVE), deleted, allocated again with more directory space and reloaded before the run is repeated. A permanent I/O error in the library's directory during the STOW, reported by message DFS1032I, ends the run the same way. ",
       kMfsUtilityAction,
       kMfsUtilityRerun}},
     {{"3008"},
