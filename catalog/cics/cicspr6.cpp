@@ -135,7 +135,7 @@ constexpr TextRow kRows[] = {
       kRetryTransaction}},
     {{"AFCW"},
      {kNA,
-      "A request against a file opened in RLS mode could not obtain a record lock, because VSAM found that waiting for it would have caused a deadlock with another unit of work, possibly one running in another CICS region of the sysplex.",
+      "A request against a file opened in RLS mode could not obtain a record lock, because VSAM found that waiting for it would have caused a deadlock with another unit of work, possibly one running in another CICS region of the sysplex. CICS writes messages and trace entries that name the members of the deadlock chain.",
       kTaskAbendedWithCicsDump,
       kRetryTransaction}},
     {{"AFCY"},
