@@ -317,7 +317,8 @@ TEST(ImsAbendFirstStretchTexts, DocumentedCausesNameTheirMessage) {
       {"0451", "DFS0451I"}, {"0119", "DFS0809E"}, {"0016", "DFS1991I"}, {"0039", "DFS3389I"},
       {"0071", "DFS3305E"}, {"0201", "DFS3775A"}, {"0302", "DFS329A"},  {"0311", "DFS3072I"},
       {"0430", "DFS0431I"}, {"0010", "DFS0604W"}, {"0012", "DFS0605W"}, {"0102", "DFS0540I"},
-      {"0616", "DFS616I"},  {"0043", "DFS043I"},  {"0070", "DFS0415W"},
+      {"0616", "DFS616I"},  {"0043", "DFS043I"},  {"0070", "DFS0415W"}, {"0359", "DFS383A"},
+      {"0152", "DFS1070I"},
   };
   for (const Documented& d : documented) {
     EXPECT_NE(rowOf(d.code).entry.description.find(d.message), std::string_view::npos)
