@@ -1262,7 +1262,7 @@ constexpr TextRow kRows4[] = {
       "Correct the cause of the earlier abend, if there was one, start or unlock the program, and start the region again. "}},
     {{"0457"},
      {kAbendNA,
-      "The PSB that the region asked for is already scheduled in another region, and it may not be scheduled in two regions at the same time. ",
+      "The PSB that the region asked for is already scheduled in another region, and it may not be scheduled in two regions at the same time. One documented case is a BMP started with an IN= parameter against a program (PDIR) defined with SCHDTYP=SERIAL whose transaction (SMB) is already scheduled: the BMP ends with this abend when IMS schedules it. ",
       kImsTerminatesBlank,
       "Wait until the other region has released the PSB, or change the program's definition to allow parallel scheduling, and start the region again. "}},
     {{"0458"},
