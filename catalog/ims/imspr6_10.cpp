@@ -567,7 +567,7 @@ constexpr TextRow kRows7[] = {
     {{"0828"},
      {kAbendNA,
       "Secondary index maintenance met status NI without a preceding DFS0730I open failure: a segment would put a duplicate key into a unique secondary index. Message DFS0840I INDEX ERROR gives the index DBD name, the status and the first 45 bytes of the key. This code follows when the earlier changes of the call cannot be backed out (a batch job without a DASD log and BKO=YES), or when ISSUE840=YES is set on the OPTIONS statement of DFSVSMxx.   ",
-      "The application program ends with a pseudoabend, or with a real abend. Where the call could be backed out, the program would only have got status NI. ",
+      "The application program ends with a pseudoabend, or with a real abend. Without either condition, DL/I would have backed out the call and returned only status NI. ",
       "Find the source segments whose keys collide in the unique index, or the index entries that no longer match the database, correct them, and run the program again. "}},
     {{"0829"},
      {kAbendNA,
