@@ -890,11 +890,18 @@ constexpr TextRow kRows8[] = {
       "Check the subpool number in register 0 and whether this task may obtain or free that "
       "subpool, and correct the program. Run the job again."}},
     {{"S40D"},
-     {"While the system was ending a task abnormally, a further error occurred in the termination "
-      "processing itself, and the system could not complete the normal clean-up of the task.",
+     {"Recursive errors occurred while the recovery termination manager (RTM) was ending a task, "
+      "so RTM ended the address space. Reason code (register 15, IEF402I, dump title): 00 only "
+      "critical error recursion processing was set up; 04 critical error in RTM2 processing; 08 "
+      "a further error, and the RTM2 work area (RTM2WA) of the first was not found; 0C bad "
+      "pointer to the previous RTM2WA; 10 no LSQA or ELSQA storage for an RTM2WA; 14 an RTM "
+      "storage get or free failed; 18 RTM entered after end-of-task processing ended; 1C no RB "
+      "found for the routine that failed first; 20 no error RB of the mother task for a "
+      "daughter's abend; 24 no exit flag set; 28 error ending a daughter task; 30 several DOD "
+      "abends of a subtask; 34 the task's linkage stack.",
       kNA,
-      "The system ends the task and its subtasks without further recovery processing and writes a "
-      "logrec record for the termination failure.",
+      "RTM ends the whole address space, not only the task; the completion code is in the "
+      "ASCBMCC field of its ASCB and in message IEF402I with the reason code.",
       kNA}},
     {{"S413"},
      {"An error occurred during processing of an OPEN macro because of the volume: no volume "

@@ -237,14 +237,9 @@ constexpr TextRow kRows9[] = {
       "obtained, and that the area is freed only once. Correct the program and run the job "
       "again."}},
     {{"S60D"},
-     {"While the system was processing the abnormal end of a task (ABEND, SVC 13), a routine taking "
-      "part in ending the task failed, and the recovery termination manager ended the task with "
-      "this completion code and a reason code.",
-      "The reason code is in register 15 at the time of the error, as the register display of "
-      "the dump shows, and it is also kept in the system diagnostic work area (SDWA) written with "
-      "the logrec data set error record.",
-      "The system ends the task, writes a logrec data set error record and requests a dump of the "
-      "failing termination processing.",
+     {"The recovery termination manager (RTM) found an error made by its caller. 00 -> An exit routine hit its recursion limit, so RTM skipped it. 04 -> ABEND, CALLRTM or SETRP named through DUMPOPT or DUMPOPX a parameter list RTM cannot access; 08, 0C, 10 -> same for its storage ranges, subpools or data space range. 14, 18 -> An FRR retry found the retry linkage stack unfit (14) or the entry outside the active range (18).",
+      "Reason code: RTM2CRC in the RTM2WA, message IEA995I, TCBARC in the TCB.",
+      "For 00, RTM passes control to earlier valid exits, resets the recursion count, asks for a dump and issues IEA995I.",
       kNA}},
     {{"S613"},
      {"An I/O error or a label error occurred while OPEN was positioning a magnetic tape or "
@@ -492,10 +487,9 @@ constexpr TextRow kRows10[] = {
       "AR mode. 18 -> DISP=RESET from an unauthorized caller. 1C -> KEY=NINE without the "
       "storage protection override facility.",
       kNA, kActAttachNoSubtask,
-      "The program is most likely at fault: correct the ATTACH or ATTACHX operands, or the "
-      "environment it is issued from, as the reason code shows, and run the job again. If the "
-      "program is right and the error recurs, the system programmer checks the job log messages "
-      "and looks for a known fix."}},
+      "Correct the ATTACH or ATTACHX operands, or the environment it is issued from, as the "
+      "reason code shows, and run the job again; if the program is right and the error recurs, "
+      "the system programmer checks the job log and searches for a fix."}},
     {{"S730"},
      {"Global resource serialization could not process a DEQ macro (SVC 48): the parameter list, "
       "or the queue name or resource name it pointed to, was not in a form it accepts, or could "

@@ -413,7 +413,7 @@ TEST(MvsSecondStretch, EveryBreakdownEntryIsKeyedByARealCode) {
       }
     }
   }
-  EXPECT_EQ(breakdowns, split("S0F8 S0F9 S106 S157 S15F S16B S500"));
+  EXPECT_EQ(breakdowns, split("S0DC S0F8 S0F9 S106 S157 S15F S16B S500"));
 }
 
 TEST(MvsLastStretch, PlaceholdersAndDepartingCells) {
