@@ -271,13 +271,13 @@ constexpr TextRow kRows11[] = {
       "that module has returned, or make the module reentrant and link edit it with the RENT "
       "attribute, then run the job again."}},
     {{"SA0A"},
-     {"An R-form FREEMAIN (SVC 10) gave an area, through the address in register 1 and the "
-      "length in register 0, that overlaps free storage: part or all of it is not allocated to "
-      "the task, so the release was not possible.",
+     {"An R-form FREEMAIN (SVC 10) could not free the area; SDWACRC in the SDWA gives the reason. "
+      "04, 08, 0C, 10 -> SQA, CSA, LSQA or private storage to free overlaps free storage. 14, "
+      "18 -> Part of the CSA or private area is fixed. 1C -> A data-in-virtual object owns it. "
+      "20 -> It was named on IARSUBSP IDENTIFY. 24, 28 -> A task or SRB freed SQA or CSA that "
+      "overlaps free storage or came from several requests.",
       kNA, kActIea705i,
-      "Check the values loaded into registers 0 and 1 before the R-form FREEMAIN: the length must "
-      "not reach past the obtained area, and the address must be that of storage still held.  "
-      "Remove any second FREEMAIN of the same area and rerun the job step. "}},
+      "Issue FREEMAIN with the GETMAIN's subpool, key, TCB and state.  Rerun the job step. "}},
     {{"SA13"},
      {"OPEN (SVC 19) could not find or position to the data set on a magnetic tape volume, or met "
       "a label it did not expect there. Message IEC151I shows A13 with a reason code, the job, "

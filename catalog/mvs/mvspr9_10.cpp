@@ -630,8 +630,7 @@ constexpr TextRow kRows10[] = {
       "task library, STEPLIB or JOBLIB, then the link pack area and the link list. For an "
       "alias (04), its authorization, RMODE and entry point offset must match the module "
       "already loaded. The documentation lists further reason codes.",
-      "The system abnormally ends the task that asked for the module; register 15 holds the "
-      "reason code. ",
+      "The system abnormally ends the task that asked for the module. ",
       "Check the module name's spelling and that the module is in a library searched. Add its "
       "library to the STEPLIB or JOBLIB DD statement, or have the system programmer add it to "
       "the link list; run the job again."}},
