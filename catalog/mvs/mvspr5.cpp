@@ -316,13 +316,19 @@ constexpr TextRow kRows[] = {
       "the caller. ",
       kNA, kNA, kRespKeepDumpForSysprog}},
     {{"S171"},
-     {"During processing of a PGFIX, PGFREE, PGLOAD, PGOUT or PGRLSE macro (SVC 113), the system "
-      "found an error: an address of the virtual storage range was not valid, the range lay "
-      "outside storage the caller may use, or the ECB given for completion could not be posted.",
+     {"A PGFIX, PGFREE, PGLOAD, PGOUT, PGRLSE or PGANY macro asked for a paging service with a "
+      "request that is not valid; often the storage range was never obtained by GETMAIN. "
+      "Register 0 holds a reason code (else see the error code in register 15), among them: "
+      "06000101, 51000401 and others the start of a virtual subarea list (VSL) entry lies above "
+      "its end; 06F20101, 3AF20101 and others with F2 in the second byte a program check while "
+      "reading the caller's service list entry; 35000201 the page is in a VIO window; 36000101 "
+      "the page was not obtained by GETMAIN; 36000201 a permanent error; 3C000102 an SVC "
+      "caller's key is not zero and differs from the ECB's key; 3C000201 the ECB page was not "
+      "obtained by GETMAIN. Further codes are documented.",
       kNA, kActEndsPageServices,
-      "Check the addresses of the range and the ECB in the page services request, and that every "
-      "PGFREE matches an earlier PGFIX for the same pages. Correct the program and run the job "
-      "again."}},
+      "Check that the range in the page services request was obtained by GETMAIN, that each "
+      "VSL entry starts below its end, and that the ECB lies in obtained storage of the "
+      "caller's key. Correct the program and run the job again."}},
     {{"S172"},
      {"Execute channel program (EXCP) processing found that a program not authorized for it "
       "issued the EXCPVR macro. A program is authorized when it runs in supervisor state or "
