@@ -735,9 +735,10 @@ constexpr TextRow kRows7[] = {
       "may not be reported. ",
       kNA, kActEndsSyseventIssuer, kNA}},
     {{"S36D"},
-     {"An error occurred during processing of supervisor call 109 (X'6D'), the extended SVC router "
-      "that passes control to routines selected by a code in register 15: the code did not name "
-      "a routine, or the routine it named found an error in the request. ",
+     {"An error occurred during processing of supervisor call 109 (X'6D'), which passes control "
+      "to the extended service routine (ESR) named by the code in register 15: the routine "
+      "selected found an error in the request. An ESR code that is too large or not supported "
+      "is not reported here but as 16D. ",
       kNA, "The system abnormally ends the task that issued the extended SVC request.", kNA}},
     {{"S36F"},
      {"An error was found during processing of supervisor call 111 (X'6F'): the request passed to "
@@ -753,13 +754,13 @@ constexpr TextRow kRows7[] = {
       "the same subpool, key and length, and never release an area twice. Correct the program "
       "and run the job again."}},
     {{"S37A"},
-     {"An error occurred during processing of supervisor call 122 (X'7A'), one of the extended SVC "
-      "routers: the routine code passed in register 15 was not valid, or the routine it selected "
-      "found an error in the caller's request. ",
+     {"An error occurred during processing of supervisor call 122 (X'7A'), one of the SVCs that "
+      "pass control to an extended service routine (ESR) by a code in register 15: the routine "
+      "selected found an error in the caller's request. An ESR code that is too large or not "
+      "supported is reported as 16D instead. ",
       kNA, "The system abnormally ends the program that made the extended SVC request.",
-      "Check the value that the program or the macro expansion places in register 15 before the "
-      "SVC, and the parameters of the selected service. Correct the program and run the job "
-      "again."}},
+      "Check the parameters the program or the macro expansion passes to the selected service. "
+      "Correct the program and run the job again."}},
     {{"S37B"},
      {"During processing of a PURGEDQ macro, the system found an error while it purged the service "
       "request blocks of the resource manager named, for example an SRB queue that had been "
