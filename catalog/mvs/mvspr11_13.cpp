@@ -499,14 +499,15 @@ constexpr TextRow kRows12[] = {
       "branch entry or STORAGE request is not valid; register 4 holds it.  Correct the request "
       "and run the job again."}},
     {{"SBC3"},
-     {"A system component ended the task with completion code BC3 after it found an error it "
-      "could not recover from while processing a request for the task. The component and the "
-      "condition are identified by the reason code in register 15.",
+     {"The JES3 dump job server space failed. 01 -> ASEXT failed to extract the "
+      "parameters. 02 -> ASEXT gave a zero parameter address. 03, 04, 05 -> ALESERV failed "
+      "adding JES3's ALET or extracting the server's or JES3's STOKEN. 06 -> The JES3 that "
+      "started the server is not the current one. 07 -> STIMERM failed to set up JES3 status "
+      "monitoring. 08 -> Its ECB was posted with a wrong function code. Registers 2 and 3 give "
+      "the macro's codes.",
       kNA, "The system abnormally ends the current task and writes a logrec data set error record.",
-      "Obtain the reason code from register 15 or from the dump, and check whether the program "
-      "passed the component a parameter or control block that was not valid. If the program is "
-      "at fault correct it; otherwise report BC3 and the reason code to the IBM Support Center "
-      "through the system programmer.  "}},
+      "Give the dump of the server and JES3 address spaces, and the reason code, to the system "
+      "programmer.  "}},
     {{"SBC5"},
      {"A system service found an error while serving a request from the task and ended it "
       "with completion code BC5; the reason code in register 15 identifies the condition and, "
