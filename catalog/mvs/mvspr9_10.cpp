@@ -237,9 +237,14 @@ constexpr TextRow kRows9[] = {
       "obtained, and that the area is freed only once. Correct the program and run the job "
       "again."}},
     {{"S60D"},
-     {"The recovery termination manager (RTM) found an error made by its caller. 00 -> An exit routine hit its recursion limit, so RTM skipped it. 04 -> ABEND, CALLRTM or SETRP named through DUMPOPT or DUMPOPX a parameter list RTM cannot access; 08, 0C, 10 -> same for its storage ranges, subpools or data space range. 14, 18 -> An FRR retry found the retry linkage stack unfit (14) or the entry outside the active range (18).",
+     {"The recovery termination manager (RTM) found an error made by its caller. 00 -> An exit "
+      "routine hit its recursion limit, so RTM skipped it. 04 -> ABEND, CALLRTM or SETRP named "
+      "through DUMPOPT or DUMPOPX a parameter list RTM cannot access; 08, 0C, 10 -> same for "
+      "its storage ranges, subpools or data space range. 14, 18 -> An FRR retry found the "
+      "retry linkage stack unfit (14) or the entry outside the active range (18).",
       "Reason code: RTM2CRC in the RTM2WA, message IEA995I, TCBARC in the TCB.",
-      "For 00, RTM passes control to earlier valid exits, resets the recursion count, asks for a dump and issues IEA995I.",
+      "For 00, RTM passes control to earlier valid exits, resets the recursion count, asks for "
+      "a dump and issues IEA995I.",
       kNA}},
     {{"S613"},
      {"An I/O error or a label error occurred while OPEN was positioning a magnetic tape or "
