@@ -248,7 +248,7 @@ constexpr TextRow kRows[] = {
       kNA,
       "The system abnormally ends the program that issued the EXTRACT macro, with completion code 128.", "Make sure the TCB address names the caller or one of its subtasks and that the answer area is large enough for the fields requested. Correct the program and run the job again."}},
     {{"S12A"},
-     {"An error occurred during processing of an ATTACH macro (SVC 42): the parameters for the new subtask were not valid, for example an ECB, exit routine or parameter list address outside the caller's storage, or a subpool that cannot be shared.",
+     {"An error occurred during processing of an ATTACH macro (SVC 42): the parameters for the new subtask were not valid, for example an ECB, exit routine or parameter list address outside the caller's storage, or a subpool that cannot be shared. A server program also gets 12A when it tries to pass storage it made eligible for subspaces (IARSUBSP IDENTIFY) to a subtask through the GSPL or GSPV operand.",
       kNA,
       "The system abnormally ends the program that issued the ATTACH macro, with completion code 12A; the subtask is not created.",
       "Check the operands of the ATTACH macro, in particular the ECB, ETXR, SZERO, SHSPV and LPMOD values, and correct the program. Run the job again."}},
