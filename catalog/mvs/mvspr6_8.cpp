@@ -822,9 +822,15 @@ constexpr TextRow kRows7[] = {
       kNA, kNA, kNA}},
     {{"S3C6"}, {"An error occurred during IARSUBSP macro processing", kNA, kNA, kNA}},
     {{"S3C7"},
-     {"A system service ended the requesting task after an internal check failed during its "
-      "processing; the failure is recorded for the system programmer and does not point to an "
-      "error in the job's own program. ",
+     {"While RACF processed a request that did not come through an SVC, the RACF storage "
+      "manager found an error, and the system ends the service request. Reason code (register "
+      "15, message ICH409I): 04 length to get or free not above zero; 08 area to free not on a "
+      "doubleword boundary; 0C area already freed; 10 area freed from the wrong subpool; 14 "
+      "area matches an allocation only in part; 18 no GETMAIN entry for it in the tracking "
+      "table; 1C an entry where the caller said there was none; 20 a temporary area still "
+      "allocated at the end; A0, A4 get-space request whose register 1 does not address the "
+      "earlier buffer, or whose register 0 names another subpool; A8, AC free-space request "
+      "with register 1 zero or not addressing that buffer. ",
       kNA, kNA, kSystemErrorRerun}},
 };
 
@@ -1106,10 +1112,15 @@ constexpr TextRow kRows8[] = {
       "records the error in the logrec data set.",
       kSystemErrorRerun}},
     {{"S4C7"},
-     {"A system service found an error in the request or in its own control blocks while it "
-      "worked for the task, and ended the task rather than risk damage to other work.",
-      kNA, "The system ends the task that made the request and writes a logrec error record.",
-      kNA}},
+     {"The RACF storage manager found an error while RACF processed a request that did not "
+      "come through an SVC. Reason code (register 15, message ICH409I): 04 length to get or "
+      "free not above zero; 08 area to free not doubleword aligned; 0C area freed twice; 10 "
+      "subpool differs from the one the area came from; 14 area overlaps an allocation only in "
+      "part; 18 no tracking-table GETMAIN entry for the area; 1C a tracking entry the caller "
+      "said should not exist; 20 a temporary area left allocated at the end; A0, A4 get-space "
+      "request with register 1 not addressing the earlier buffer, or register 0 naming another "
+      "subpool; A8, AC free-space request with register 1 zero or not addressing the buffer.",
+      kNA, "The task ends. A dump is taken for the abend, to be formatted with IPCS.", kNA}},
     {{"S4FB"},
      {"A JES3 function working for the job, in the job's address space or on its behalf, found a "
       "condition it could not handle and ended the task. IAT messages, where JES3 wrote them, "
