@@ -51,10 +51,14 @@ constexpr std::string_view kRespIdentifyUserSvc =
 
 constexpr TextRow kRows6[] = {
     {{"S1C7"},
-     {"A system service found an internal error while it processed a request on behalf of the "
-      "failing task and could not complete the request. The code comes from the system itself, "
-      "not from a macro coded in the program; where the service supplies one, a reason code in "
-      "register 15 and in the abend message identifies the check that failed. ",
+     {"An error occurred in workload manager (WLM) processing; the reason code tells an "
+      "internal error WLM recovers from from an error of its caller. 0Axx0004: referring to the "
+      "caller's parameters (for example those passed to IWMPQRY) caused an 0C4 abend. "
+      "xxxx0005: QMSAM, the queue delay sampler of module IRASAQUE, returned an error or "
+      "abended too often, perhaps from damaged QM/EM structures or running unserialized; WLM "
+      "rebuilds its internal structure. 1030003: while the WLM address space initialized, a WLM "
+      "load module could not be loaded or is not in the nucleus, often after a PTF was not "
+      "applied correctly; the system enters a wait state. ",
       kNA, kNA, kSystemErrorRerun}},
     {{"S1FA"},
      {"An error occurred during processing of supervisor call 250 (X'FA'). SVC numbers 200 to 255 "
