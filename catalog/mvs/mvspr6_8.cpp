@@ -51,8 +51,8 @@ constexpr std::string_view kRespIdentifyUserSvc =
 
 constexpr TextRow kRows6[] = {
     {{"S1C7"},
-     {"An error occurred in workload manager (WLM) processing; the reason code tells an "
-      "internal error WLM recovers from from an error of its caller. 0Axx0004: referring to the "
+     {"An error occurred in workload manager (WLM) processing; the reason code separates "
+      "internal errors WLM recovers from and errors of its caller. 0Axx0004: referring to the "
       "caller's parameters (for example those passed to IWMPQRY) caused an 0C4 abend. "
       "xxxx0005: QMSAM, the queue delay sampler of module IRASAQUE, returned an error or "
       "abended too often, perhaps from damaged QM/EM structures or running unserialized; WLM "
