@@ -271,11 +271,11 @@ constexpr TextRow kRows11[] = {
       "that module has returned, or make the module reentrant and link edit it with the RENT "
       "attribute, then run the job again."}},
     {{"SA0A"},
-     {"An R-form FREEMAIN (SVC 10) could not free the area; SDWACRC in the SDWA gives the reason. "
-      "04, 08, 0C, 10 -> SQA, CSA, LSQA or private storage to free overlaps free storage. 14, "
-      "18 -> Part of the CSA or private area is fixed. 1C -> A data-in-virtual object owns it. "
-      "20 -> It was named on IARSUBSP IDENTIFY. 24, 28 -> A task or SRB freed SQA or CSA that "
-      "overlaps free storage or came from several requests.",
+     {"An R-form FREEMAIN (SVC 10) failed; SDWACRC in the SDWA gives the reason. 04, 08, 0C, 10 "
+      "-> SQA, CSA, LSQA or private storage to free overlaps free storage. 14, 18 -> Part of the "
+      "CSA or private area is fixed. 1C -> It is tied to a data-in-virtual object. 20 -> IARSUBSP "
+      "IDENTIFY made it subspace-eligible. 24, 28 -> A task or SRB freed SQA or CSA that overlaps "
+      "free storage or came from several requests.",
       kNA, kActIea705i,
       "Issue FREEMAIN with the GETMAIN's subpool, key, TCB and state.  Rerun the job step. "}},
     {{"SA13"},
@@ -499,12 +499,12 @@ constexpr TextRow kRows12[] = {
       "branch entry or STORAGE request is not valid; register 4 holds it.  Correct the request "
       "and run the job again."}},
     {{"SBC3"},
-     {"The JES3 dump job server space failed. 01 -> ASEXT failed to extract the "
-      "parameters. 02 -> ASEXT gave a zero parameter address. 03, 04, 05 -> ALESERV failed "
-      "adding JES3's ALET or extracting the server's or JES3's STOKEN. 06 -> The JES3 that "
-      "started the server is not the current one. 07 -> STIMERM failed to set up JES3 status "
-      "monitoring. 08 -> Its ECB was posted with a wrong function code. Registers 2 and 3 give "
-      "the macro's codes.",
+     {"The JES3 dump job server address space met an error. 01 -> ASEXT failed to extract the "
+      "parameters. 02 -> ASEXT gave a zero parameter address. 03, 04, 05 -> ALESERV failed adding "
+      "JES3's ALET or extracting the server's or JES3's STOKEN. 06 -> The JES3 that started the "
+      "server is not the current one. 07 -> STIMERM failed to set up JES3 status monitoring. 08 "
+      "-> Its ECB was posted with a wrong function code. Registers 2 and 3 hold the macro's "
+      "codes; for 08, register 2 the function code.",
       kNA, "The system abnormally ends the current task and writes a logrec data set error record.",
       "Give the dump of the server and JES3 address spaces, and the reason code, to the system "
       "programmer.  "}},

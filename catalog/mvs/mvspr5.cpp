@@ -316,15 +316,15 @@ constexpr TextRow kRows[] = {
       "the caller. ",
       kNA, kNA, kRespKeepDumpForSysprog}},
     {{"S171"},
-     {"A PGFIX, PGFREE, PGLOAD, PGOUT, PGRLSE or PGANY macro asked for a paging service with a "
-      "request that is not valid; often the storage range was never obtained by GETMAIN. "
-      "Register 0 holds a reason code (else see the error code in register 15), among them: "
-      "06000101, 51000401 and others the start of a virtual subarea list (VSL) entry lies above "
-      "its end; 06F20101, 3AF20101 and others with F2 in the second byte a program check while "
-      "reading the caller's service list entry; 35000201 the page is in a VIO window; 36000101 "
-      "the page was not obtained by GETMAIN; 36000201 a permanent error; 3C000102 an SVC "
-      "caller's key is not zero and differs from the ECB's key; 3C000201 the ECB page was not "
-      "obtained by GETMAIN. Further codes are documented.",
+     {"A PGFIX, PGFREE, PGLOAD, PGOUT, PGRLSE or PGANY paging request was not valid; perhaps its "
+      "range was never obtained by GETMAIN. Reason code in register 0 (if not listed, see the "
+      "error code in register 15), among them: 06000101, 51000401 and others a virtual subarea "
+      "list (VSL) entry starts above its end; 06F20101, 3AF20101 and others with F2 in the second "
+      "byte a program check reading the caller's service list entry (for 3AF20101, F2 names the "
+      "entry point that set it); 35000201 page in a VIO window; 35000301, 36000101 page not "
+      "obtained by GETMAIN; 36000201 permanent error; 3C000101, 3C000102 an SVC caller's key is "
+      "neither zero nor the ECB's key; 3C000201 ECB page not obtained by GETMAIN. Further codes "
+      "are documented.",
       kNA, kActEndsPageServices,
       "Check that the range in the page services request was obtained by GETMAIN, that each "
       "VSL entry starts below its end, and that the ECB lies in obtained storage of the "

@@ -51,14 +51,14 @@ constexpr std::string_view kRespIdentifyUserSvc =
 
 constexpr TextRow kRows6[] = {
     {{"S1C7"},
-     {"An error occurred in workload manager (WLM) processing; the reason code separates "
-      "internal errors WLM recovers from and errors of its caller. 0Axx0004: referring to the "
-      "caller's parameters (for example those passed to IWMPQRY) caused an 0C4 abend. "
-      "xxxx0005: QMSAM, the queue delay sampler of module IRASAQUE, returned an error or "
-      "abended too often, perhaps from damaged QM/EM structures or running unserialized; WLM "
-      "rebuilds its internal structure. 1030003: while the WLM address space initialized, a WLM "
-      "load module could not be loaded or is not in the nucleus, often after a PTF was not "
-      "applied correctly; the system enters a wait state. ",
+     {"Workload manager (WLM) processing failed; the reason code marks an internal error WLM "
+      "recovers from or an external error. 0Axx0004: referring to the caller's parameters (for "
+      "example those passed to IWMPQRY) caused an 0C4 abend. xxxx0005: in IRASAQUE, WLM's queue "
+      "delay sample gatherer, the QM sampling routine QMSAM returned an error or abended too "
+      "often, perhaps from damaged QM/EM structures or running unserialized; WLM rebuilds its "
+      "internal structure. 1030003: as the WLM address space initialized, a WLM load module "
+      "failed to load or is not in the nucleus, possibly after a PTF was not applied correctly; "
+      "the system enters a wait state. ",
       kNA, kNA, kSystemErrorRerun}},
     {{"S1FA"},
      {"An error occurred during processing of supervisor call 250 (X'FA'). SVC numbers 200 to 255 "
@@ -826,15 +826,15 @@ constexpr TextRow kRows7[] = {
       kNA, kNA, kNA}},
     {{"S3C6"}, {"An error occurred during IARSUBSP macro processing", kNA, kNA, kNA}},
     {{"S3C7"},
-     {"While RACF processed a request that did not come through an SVC, the RACF storage "
-      "manager found an error, and the system ends the service request. Reason code (register "
-      "15, message ICH409I): 04 length to get or free not above zero; 08 area to free not on a "
-      "doubleword boundary; 0C area already freed; 10 area freed from the wrong subpool; 14 "
-      "area matches an allocation only in part; 18 no GETMAIN entry for it in the tracking "
-      "table; 1C an entry where the caller said there was none; 20 a temporary area still "
-      "allocated at the end; A0, A4 get-space request whose register 1 does not address the "
-      "earlier buffer, or whose register 0 names another subpool; A8, AC free-space request "
-      "with register 1 zero or not addressing that buffer. ",
+     {"RACF's storage manager failed during a request that did not come through an SVC, and the "
+      "system ends the service request. Reason code (register 15; ICH409I if issued): 04 length "
+      "to get or free not above zero; 08 area to free not doubleword aligned; 0C area already "
+      "freed; 10 wrong subpool for the area; 14 area overlaps an allocation, fitting neither a "
+      "full nor a partial free; 18 area has no GETMAIN entry in the tracking table, and the "
+      "caller did not say it would have none; 1C it has one, though the caller said it would not; "
+      "20 a temporary area still held at the end; A0, A4 get-space with register 1 nonzero but "
+      "not the earlier buffer, or register 0 naming another subpool; A8, AC free-space with "
+      "register 1 zero or not that buffer. ",
       kNA, kNA, kSystemErrorRerun}},
 };
 
@@ -901,18 +901,19 @@ constexpr TextRow kRows8[] = {
       "Check the subpool number in register 0 and whether this task may obtain or free that "
       "subpool, and correct the program. Run the job again."}},
     {{"S40D"},
-     {"Recursive errors occurred while the recovery termination manager (RTM) was ending a task, "
-      "so RTM ended the address space. Reason code (register 15, IEF402I, dump title): 00 only "
-      "critical error recursion processing was set up; 04 critical error in RTM2 processing; 08 "
-      "a further error, and the RTM2 work area (RTM2WA) of the first was not found; 0C bad "
-      "pointer to the previous RTM2WA; 10 no LSQA or ELSQA storage for an RTM2WA; 14 an RTM "
-      "storage get or free failed; 18 RTM entered after end-of-task processing ended; 1C no RB "
-      "found for the routine that failed first; 20 no error RB of the mother task for a "
-      "daughter's abend; 24 no exit flag set; 28 error ending a daughter task; 30 several DOD "
-      "abends of a subtask; 34 the task's linkage stack.",
+     {"Recursive errors occurred while the recovery termination manager (RTM) was ending a task. "
+      "The reason code: 00 only critical error recursion processing was set up, so RTM knows only "
+      "that no other code applies; 04 critical error in RTM2; 08 another error during a recursive "
+      "one, and the first error's RTM2 work area (RTM2WA) was not found; 0C bad pointer to the "
+      "previous RTM2WA; 10 no LSQA or ELSQA storage for an RTM2WA; 14 an RTM storage get or free "
+      "abended; 18 RTM entered again after end-of-task processing; 1C no RB of the first failing "
+      "routine; 20 no error RB of the mother task for an RTM-started daughter abend; 24 no exit "
+      "flag set; 28 error ending a daughter task; 30 several DOD abends of a subtask; 34 a task "
+      "linkage stack fault.",
       kNA,
-      "RTM ends the whole address space, not only the task; the completion code is in the "
-      "ASCBMCC field of its ASCB and in message IEF402I with the reason code.",
+      "RTM ends the whole address space, not only the task. The completion code is in the ASCBMCC "
+      "field of its ASCB and in message IEF402I; the reason code in register 15, in IEF402I and "
+      "in the SVC dump title.",
       kNA}},
     {{"S413"},
      {"An error occurred during processing of an OPEN macro because of the volume: no volume "
@@ -1116,14 +1117,15 @@ constexpr TextRow kRows8[] = {
       "records the error in the logrec data set.",
       kSystemErrorRerun}},
     {{"S4C7"},
-     {"The RACF storage manager found an error while RACF processed a request that did not "
-      "come through an SVC. Reason code (register 15, message ICH409I): 04 length to get or "
-      "free not above zero; 08 area to free not doubleword aligned; 0C area freed twice; 10 "
-      "subpool differs from the one the area came from; 14 area overlaps an allocation only in "
-      "part; 18 no tracking-table GETMAIN entry for the area; 1C a tracking entry the caller "
-      "said should not exist; 20 a temporary area left allocated at the end; A0, A4 get-space "
-      "request with register 1 not addressing the earlier buffer, or register 0 naming another "
-      "subpool; A8, AC free-space request with register 1 zero or not addressing the buffer.",
+     {"The RACF storage manager failed while RACF processed a request that did not come through "
+      "an SVC. Reason code (register 15; ICH409I too, if issued): 04 get or free length zero or "
+      "less; 08 area to free not on a doubleword boundary; 0C area freed twice; 10 area not in "
+      "the subpool given; 14 partial match with an allocation, right for neither a full nor a "
+      "partial free; 18 no tracking-table GETMAIN entry for the area, and the caller did not "
+      "allow for that; 1C an entry the caller said should not exist; 20 a temporary area left at "
+      "the end; A0, A4 get-space request with register 1 nonzero yet not the earlier buffer, or "
+      "register 0 naming another subpool; A8, AC free-space request with register 1 zero or not "
+      "that buffer.",
       kNA, "The task ends. A dump is taken for the abend, to be formatted with IPCS.", kNA}},
     {{"S4FB"},
      {"A JES3 function working for the job, in the job's address space or on its behalf, found a "

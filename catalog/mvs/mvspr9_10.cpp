@@ -237,14 +237,14 @@ constexpr TextRow kRows9[] = {
       "obtained, and that the area is freed only once. Correct the program and run the job "
       "again."}},
     {{"S60D"},
-     {"The recovery termination manager (RTM) found an error made by its caller. 00 -> An exit "
-      "routine hit its recursion limit, so RTM skipped it. 04 -> ABEND, CALLRTM or SETRP named "
-      "through DUMPOPT or DUMPOPX a parameter list RTM cannot access; 08, 0C, 10 -> same for "
-      "its storage ranges, subpools or data space range. 14, 18 -> An FRR retry found the "
-      "retry linkage stack unfit (14) or the entry outside the active range (18).",
+     {"The recovery termination manager (RTM) found an error of its caller. 00 -> An exit routine "
+      "hit its recursion limit, so RTM skipped it. 04 -> ABEND, CALLRTM or SETRP named "
+      "through DUMPOPT or DUMPOPX a parameter list RTM cannot access; 08, 0C, 10 -> same for its "
+      "storage ranges, subpools or data space range. 14, 18 -> An FRR retry found the retry "
+      "linkage stack unfit (14) or the entry outside the active range (18).",
       "Reason code: RTM2CRC in the RTM2WA, message IEA995I, TCBARC in the TCB.",
-      "For 00, RTM passes control to earlier valid exits, resets the recursion count, asks for "
-      "a dump and issues IEA995I.",
+      "For 00, RTM passes control to earlier valid exits, resets the recursion count, asks for a "
+      "dump and issues IEA995I; other codes' actions are documented.",
       kNA}},
     {{"S613"},
      {"An I/O error or a label error occurred while OPEN was positioning a magnetic tape or "
@@ -485,16 +485,15 @@ constexpr TextRow kRows10[] = {
       "line limit on the JOB statement or in the JES control statements, or the OUTLIM value of "
       "the DD statement, and run the job again."}},
     {{"S72A"},
-     {"ATTACH or ATTACHX (SVC 42) failed and created no subtask; register 15 holds the reason. "
-      "00 -> A bad parameter address in the ATTACH list. 04 -> The ETXR already serves a "
-      "subtask attached in another addressing mode. 08 -> Wrong list length. 0C -> Wrong list "
-      "format number. 10 -> ATTACHX found nonzero ALETs. 14 -> ATTACH, not ATTACHX, issued in "
-      "AR mode. 18 -> DISP=RESET from an unauthorized caller. 1C -> KEY=NINE without the "
-      "storage protection override facility.",
+     {"ATTACH or ATTACHX (SVC 42) failed; register 15 holds the reason. 00 -> A bad parameter "
+      "address in the ATTACH list. 04 -> The ETXR already serves a subtask attached in another "
+      "addressing mode. 08 -> Wrong list length. 0C -> Wrong list format number. 10 -> ATTACHX "
+      "found nonzero ALETs. 14 -> ATTACH, not ATTACHX, issued in AR mode. 18 -> DISP=RESET from "
+      "an unauthorized caller. 1C -> KEY=NINE without the storage protection override facility.",
       kNA, kActAttachNoSubtask,
-      "Correct the ATTACH or ATTACHX operands, or the environment it is issued from, as the "
-      "reason code shows, and run the job again; if the program is right and the error recurs, "
-      "the system programmer checks the job log and searches for a fix."}},
+      "The program is most likely at fault: correct the ATTACH or ATTACHX operands, or the "
+      "environment of the macro, as the reason code shows, and rerun. If the program is right and "
+      "the error recurs, the system programmer checks the job log and searches for a fix."}},
     {{"S730"},
      {"Global resource serialization could not process a DEQ macro (SVC 48): the parameter list, "
       "or the queue name or resource name it pointed to, was not in a form it accepts, or could "
@@ -624,21 +623,21 @@ constexpr TextRow kRows10[] = {
       "Message IEA705I shows the registers at the time of the error.",
       kNA, kActIea705i, kRespMacroExpansionOrLessStorage}},
     {{"S806"},
-     {"The supervisor, or the BLDL routine it calls, could not supply the module named on "
-      "LINK, LOAD, XCTL or ATTACH (or an X form) or on EXEC PGM=; message CSV003I names it. "
-      "Register 15: 04 -> the module is not in the libraries searched, also when a limited "
-      "search (LSEARCH=YES) fails. 08 -> an uncorrectable I/O error in the BLDL directory "
-      "search (for example of a PDS never initialized), or BLDL found a DEB built outside keys "
-      "0 to 7. 0C -> the library's DCB is not open. 10 -> a LOAD with the explicit load option "
-      "gave no DCB. 14 -> the module named on XCTL(X) is not in the link pack area. ",
-      "The name may be misspelled, or the module may be in a library outside the search: the "
-      "task library, STEPLIB or JOBLIB, then the link pack area and the link list. For an "
-      "alias (04), its authorization, RMODE and entry point offset must match the module "
-      "already loaded. The documentation lists further reason codes.",
+     {"The supervisor, or BLDL for it, could not find the module named on LINK, LOAD, XCTL, "
+      "ATTACH (or an X form) or EXEC PGM=; CSV003I names it. Register 15: 04 -> not in the "
+      "libraries searched, also when a limited search (LSEARCH=YES) fails. 08 -> an uncorrectable "
+      "I/O error in the BLDL directory search (say, of a PDS never initialized), or BLDL found a "
+      "DEB built outside keys 0 to 7. 0C -> the library's DCB is not open. 10 -> a LOAD with the "
+      "explicit load option gave no DCB. 14 -> the module named on XCTL(X) is not in the link "
+      "pack area. ",
+      "The name may be misspelled, or the module may lie outside the search order: task library, "
+      "STEPLIB or JOBLIB, link pack area, link list. For an alias (04), its authorization, RMODE "
+      "and entry point offset must match the module already loaded. Further reason codes are "
+      "documented.",
       "The system abnormally ends the task that asked for the module. ",
-      "Check the module name's spelling and that the module is in a library searched. Add its "
-      "library to the STEPLIB or JOBLIB DD statement, or have the system programmer add it to "
-      "the link list; run the job again."}},
+      "Check the module name's spelling and that a searched library holds the module. Add its "
+      "library to the STEPLIB or JOBLIB DD statement, or have the system programmer add it to the "
+      "link list; run the job again."}},
     {{"S80A"},
      {"An R-form GETMAIN or FREEMAIN (SVC 10) could not get the virtual storage it needed. The "
       "reason code in the SDWACRC field of the SDWA names the area that ran short: 04 -> SQA. 08 "
