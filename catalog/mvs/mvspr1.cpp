@@ -335,15 +335,21 @@ constexpr TextRow kRows[] = {
       "Check the LABEL macro's operands (volume serial, owner and unit) and that the tape is "
       "mounted without file protection, then run the job again."}},
     {{"S028", "028"},
-     {"A paging operation failed: the system could not bring a page of the address space back "
-      "from auxiliary storage (a page or swap data set), because of a permanent input/output "
-      "error on the paging device or because the slot that held the page could not be found.",
-      kNA,
-      "The system abnormally ends the task that referred to the page and writes a logrec data set "
-      "error record; messages may report the failing paging data set.",
-      "Run the job again; the page is normally placed in a different slot. If the error recurs, "
-      "report it with the logrec records to the system programmer, who should check the page data "
-      "sets and the paging devices."}},
+     {"A paging operation could not be completed, because of: a permanent input/output error "
+      "during a page-in or swap-in, which loses the data; a page on auxiliary storage made "
+      "unreachable by an earlier input/output error; an error of unknown cause in central "
+      "storage paging (register 15 may hold a reason code); a TSO/E user cancelled by the "
+      "operator before logon finished; a reference to a pageable link pack area page holding "
+      "noncontiguous code or large constant areas, reported earlier by message IEA928I; an "
+      "unexpected error in an in-real swap request (reason code in register 6); the only current "
+      "copy of a page lying in a defective expanded storage frame; an input/output error writing "
+      "the page to auxiliary storage or moving data-in-virtual object data into a mapped window "
+      "page; or a failed mmap() call, which may also bring message BPXM122I and abend EC6 with "
+      "reason code 0042.",
+      kNA, "The system abnormally ends the task that was running, or the whole address space.",
+      "If message IEA928I was issued, act as that message directs; otherwise report the abend to "
+      "the system programmer, who first looks for messages that show a hardware error on a "
+      "paging device or in storage and has it repaired. Then run the job again."}},
     {{"S029", "029"},
      {"An error occurred during processing of an IDENTIFY macro (SVC 41), which adds an entry "
       "point name to the task's list of loaded modules: the name was already in use, the entry "
@@ -398,13 +404,22 @@ constexpr TextRow kRows[] = {
       "not allowed by the processing options the DCB was opened with (its MACRF operand).",
       kNA, kNA, kRespIsamDcbAgreement}},
     {{"S031", "031"},
-     {"An uncorrectable input/output error occurred during QISAM processing of an indexed "
-      "sequential data set, and the DCB gave no SYNAD address, so no error routine could take "
-      "control.",
+     {"An input/output error occurred while QISAM processed an indexed sequential data set, and "
+      "no error analysis (SYNAD) routine could take it: the DCBSYNAD field did not hold the "
+      "address of a valid SYNAD routine, or the error came after task end had closed the data "
+      "set because the program returned to the supervisor without a CLOSE. The bits of the DCB's "
+      "DCBEXCD1 and DCBEXCD2 fields tell what the first error was. DCBEXCD1 bit 0 -> record not "
+      "found. 1 -> actual address of the lower limit not valid. 2 -> no space found. 3 -> request "
+      "not valid. 4 -> uncorrectable input error. 5 -> uncorrectable output error. 6 -> block "
+      "not reachable on input. 7 -> block not reachable on update. DCBEXCD2 bit 0 -> sequence "
+      "check. 1 -> duplicate record. 2 -> DCB closed when the error was found. 3 -> overflow "
+      "record. 4 -> a PUT gave a field longer than DCBLRECL.",
       kNA, kNA,
-      "Add a SYNAD routine to the DCB to handle input/output errors, and find out from the "
-      "console messages and the logrec data set whether the volume or the device is at fault. If "
-      "the data set is damaged, recreate it from a backup, then run the job again."}},
+      "Read the DCBEXCD1 and DCBEXCD2 bits to find the cause. Name a SYNAD routine in the DCB to "
+      "receive input/output errors, and issue a QISAM CLOSE before the program returns to the "
+      "supervisor; for an error during the CLOSE itself, act on the message that CLOSE issued. If "
+      "the program is correct and the error recurs, check the job log messages and report the "
+      "problem with the JCL and the program listing."}},
     {{"S032", "032"},
      {"During OPEN or processing of an indexed sequential data set, the DCB fields that describe "
       "the records (record format, record length, key length, relative key position or block "

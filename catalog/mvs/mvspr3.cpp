@@ -255,21 +255,28 @@ constexpr TextRow kRows[] = {
       "Find the module that issued 0AF in message IEA995I or the dump. Correct the request "
       "the program made of it, or give the dump to the system programmer."}},
     {{"S0B0", "0B0"},
-     {"The scheduler work area (SWA) manager found an error it could not correct while it "
-      "processed a request to read, write, assign or locate a SWA control block of the job. ",
-      "The reason code is in register 15; register 0 addresses an area with diagnostic "
-      "information, and register 1 holds the completion code. Requests reach the SWA manager "
-      "through the SWAREQ macro or the queue manager interface; an SWA virtual address (SVA) that "
-      "does not point to a SWA block, a block whose prefix does not carry the identifier the "
-      "request expects, or a move-mode length that does not fit the block are the errors it "
-      "finds. Blocks kept in the SWA (JFCB, SIOT, JSCB extensions) overlaid by a program of the "
-      "job are a frequent cause. ",
-      "The system abnormally ends the task that made the SWA request. Because the SWA manager "
-      "serves the interpreter, the initiator and allocation, the job usually stops during step "
-      "setup or step termination.",
-      "Find the reason code in register 15 and the module that called the SWA manager in the "
-      "dump. If a program of the job altered a JFCB or another SWA block, or passed its own SVA "
-      "to the SWAREQ macro, correct it; otherwise report the dump to the system programmer."}},
+     {"The scheduler work area (SWA) manager, which reads, writes, assigns and locates the SWA "
+      "control blocks of a job for callers of the SWAREQ and QMNGRIO macros, found an error it "
+      "could not correct. Register 15 holds the reason code given in the Description, register 0 "
+      "the address of an area of diagnostic information, and register 1 the completion code. ",
+      "04 -> no such function exists. 08 -> the SWA virtual address (SVA) passed "
+      "does not point to the start of a SWA prefix, or the prefix was overwritten. 0C -> a record "
+      "was read before it was written. 10 -> a block read or written was not 176 bytes, or an "
+      "assign gave a length of zero or less. 14 -> the count field was not valid (zero in move "
+      "mode). 18 -> a QMNGRIO caller gave both READ and WRITE, or neither. 1C -> a first write "
+      "into a block passed an ID that does not exist, or none for a block without an embedded "
+      "ID. 20 -> a block was written through a pointer that was not valid. 24 -> the SVA of a "
+      "block above 16 megabytes could not be translated. 28 -> the EPA parameter of SWAREQ was "
+      "zero instead of the address of a pointer to the EPA. 34 -> an unauthorized caller tried to "
+      "allocate or delete a SWA block. 3C -> an assign request met a zero pointer. Further codes "
+      "are documented. ",
+      "The system abnormally ends the task that made the SWA request, with completion code 0B0 in "
+      "register 1 and the reason code in register 15.",
+      "Use the reason code and the diagnostic area addressed by register 0 to find the failing "
+      "request. Where a program of the job calls SWAREQ or QMNGRIO itself, correct the call (for "
+      "28, pass the address of a pointer to the EPA; for 34, run the caller authorized); where a "
+      "program overlaid a SWA block such as a JFCB, correct that program. Otherwise give the dump "
+      "to the system programmer."}},
     {{"S0B1", "0B1"},
      {"System initialization stopped because of a problem with the LOADxx member, the I/O "
       "definition file (IODF) data set or a device. The rightmost four bytes of the wait state "
@@ -533,14 +540,22 @@ constexpr TextRow kRows[] = {
       "instruction: in the system trace, back up from the *PGM 017 entry to the first PC, PT "
       "or SSAR entry."}},
     {{"S0D5", "0D5"},
-     {"A space-switching instruction (PC, PT, PR or SSAR) named an address space number (ASN) "
-      "that could not be translated: the address space it stood for has ended or was never set "
-      "up. A program that goes on using another address space, for example a client of a "
-      "cross-memory server, meets this abend when that address space ends.",
-      "X'20' -> AFX-translation exception: the ASN first table entry selected by the ASN is "
-      "marked invalid. X'21' -> ASX-translation exception: the ASN second table entry for the ASN "
-      "is marked invalid, most often because the target address space ended and its ASN was "
-      "freed. ",
+     {"A program issued a Program Call (PC), Program Return (PR), Program Transfer (PT) or Set "
+      "Secondary ASN (SSAR) instruction for cross-memory access, and the target address space "
+      "could not be used: its entry in the address space first or second table is not valid, "
+      "because no such address space exists or the system had swapped it out, or the access went "
+      "to a swappable address space, which the cross-memory rules of MVS forbid. A client of a "
+      "cross-memory server meets this abend when the server's address space ends.",
+      "X'20' -> AFX-translation exception: the address space first table (AFT) entry for the "
+      "ASID is not valid. X'21' -> ASX-translation exception: the address space second table "
+      "entry for the ASID is not valid. For these two the system tries to repair the AFT and "
+      "ends the program that issued the instruction. If cross-memory I/O was in progress for a "
+      "swappable address space, the program waiting for the I/O ends and the swap-out goes on. "
+      "If a cross-memory reference to a swappable address space was not valid, such as more "
+      "pages to be fixed in a logically swapped-out space, that address space ends; register 15 "
+      "then holds a return code: 04001300 -> an enabled caller took a page fault referring to "
+      "storage of a logically swapped-out address space. 2D001310 -> a disabled caller took such "
+      "a page fault. ",
       kNA, kNA}},
     {{"S0D6", "0D6"},
      {"A program issued a Program Call (PC) instruction whose PC number does not lead to a valid "
