@@ -102,25 +102,29 @@ constexpr TextRow kRows[] = {
       "Check the graphics macros issued before the failure, in particular the DCB and the device "
       "and buffer addresses they name. Correct the program and run the job again."}},
     {{"S055", "055"},
-     {"Initial program load (IPL) could not find a member it needs in the SYS1.NUCLEUS data "
-      "set and put the system into wait state 055. The right-most four bytes of the wait "
-      "state PSW read xrr00www, where rr is the reason code explained in the Description and "
-      "www the wait state code.",
-      "01 -> IPL found no DAT-off nucleus module (one that runs with dynamic address "
-      "translation off). 02 -> IPL found no DAT-on nucleus module. 04 -> one or more of the "
-      "module list tables (MLT) that IPL reads are missing from SYS1.NUCLEUS. 05 -> a module "
-      "needed by the IPL process itself is missing, which shows that the system was not "
-      "installed correctly. 06 -> a DAT-on nucleus module could not be found; this code, "
-      "unlike the others, leaves a restartable wait state. ",
-      "IPL writes one or more IEA086W messages, naming what it could not find, into the IPL "
-      "WTO buffer. For reason codes 01 to 04 the system enters a non-restartable wait state; "
-      "for 06 the wait state can be restarted.",
-      "For 01, if an alternate I/O configuration was selected, check the configuration "
-      "identifier typed on the console frame or placed at storage locations 9 and 10, and "
-      "IPL again. For 02 and 06, check the fifth and sixth digits of the load parameter. "
-      "Read IEA086W from the IPL WTO buffer with the hardware Alter/Display facility, "
-      "starting from the IPL diagnostic area addressed at location X'14'. If the wait "
-      "persists, the system programmer restores the missing members of SYS1.NUCLEUS."}},
+     {"The event notification facility (ENF) found an error while it processed a request to "
+      "listen for a system event or to signal one. Register 15 holds the reason code given in "
+      "the Description; where ENF's call of another service failed, registers 2 and 3 at the "
+      "time of error hold that service's return and reason codes.",
+      "24 -> the requester's event parameter list was overlaid after validation. 28 -> "
+      "a listen request waiting to be processed was in error. 30 -> a signal pre-processing "
+      "routine returned a return code that is not valid. 34 -> during ENF initialization, the "
+      "address of a needed signal pre-processing routine could not be found. 38 -> the control "
+      "blocks of a listen request hold instructions that cannot compare the listener's "
+      "bit-mapped qualifier with that of the current event. 3C -> the IEFSCHAS address space "
+      "could not be created (ASCRE codes in registers 2 and 3). 40 -> ENF could not join or "
+      "create its XCF group (IXCJOIN codes). 44 -> ENF could not query the other members of its "
+      "XCF group (IXCQUERY codes). 48 -> an event notification could not be sent to the other "
+      "systems of the sysplex (IXCMSGO codes). 4C -> an event notification from another system "
+      "could not be received (IXCMSGI). ",
+      "For reason code 34, ENF initialization fails. For 3C, 40 and 44, event notification "
+      "across the sysplex is not available. For the other codes the request in error ends with "
+      "this abend.",
+      "For 3C to 4C, look up the return and reason codes in registers 2 and 3 under the ASCRE, "
+      "IXCJOIN, IXCQUERY, IXCMSGO or IXCMSGI macro that failed, and correct the address space or "
+      "XCF problem they report. For 24 and 28, check the program that issued ENFREQ for storage "
+      "it overlays or a listen request it built wrongly. In other cases, or if the error recurs, "
+      "report the reason code to the system programmer."}},
     {{"S056", "056"},
      {"An error occurred during processing of supervisor call 86 (X'56'), the ATLAS service, "
       "which assigns an alternate track when a data check shows a track on a direct access volume "
