@@ -164,11 +164,15 @@ constexpr TextRow kRows[] = {
       "Find the module that issued 0A5 in message IEA995I or the dump. Correct the request "
       "the program made of it, or give the dump to the system programmer."}},
     {{"S0A6", "0A6"},
-     {"A system component found an error and ended the task with completion code 0A6; "
-      "message IEA995I names the module that issued it. ",
+     {"The ESTAE recovery routine of the Print Services Facility (PSF) found an error in PSF's "
+      "Page Printer Communications Component (PPCC). According to the error, PSF either restarts "
+      "the functional subsystem application (FSA) that drives the printer or ends it, issues a "
+      "message saying which it did, and may take an SVC dump. ",
       kNA, kNA,
-      "Find the module that issued 0A6 in message IEA995I or the dump. Correct the request "
-      "the program made of it, or give the dump to the system programmer."}},
+      "Tell the system programmer that the error occurred. The system programmer reads every PSF "
+      "message in the console log, with the PSF abend reason code if one was given, and looks "
+      "them up in the PSF messages and codes documentation to choose the response; the "
+      "application programmer has nothing to do."}},
     {{"S0A7", "0A7"},
      {"A system component found an error and ended the task with completion code 0A7; "
       "message IEA995I names the module that issued it. ",
