@@ -81,14 +81,26 @@ constexpr TextRow kRows[] = {
       "Find the module that issued 09E in message IEA995I or the dump. Correct the request "
       "the program made of it, or give the dump to the system programmer."}},
     {{"S09F", "09F"},
-     {"A system component found an error and ended the task with completion code 09F; "
-      "message IEA995I names the module that issued it. ",
-      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
-      "error for 09F, with any reason code. ",
-      "The system abnormally ends the task with completion code 09F after its recovery "
-      "routines have run.",
-      "Find the module that issued 09F in message IEA995I or the dump. Correct the request "
-      "the program made of it, or give the dump to the system programmer."}},
+     {"A program running under a task control block (TCB) or a service request block (SRB) "
+      "issued a vector instruction, and the system could not set up the environment the Vector "
+      "Facility needs for it. Register 15 holds the reason code given in the Description. ",
+      "00 -> the vector operation was issued in SRB mode; from a preemptible SRB, without IEAFP "
+      "START before it. 04 -> the vector operation was issued while the program was disabled. "
+      "0C -> the vector second level interrupt handler (SLIH) found that the vector environment "
+      "could not be created. 10 -> the vector SLIH failed because of a system error. 14 -> the "
+      "system met a vector environment that is not valid. 18 -> a machine check in the Vector "
+      "Facility lost the task's vector status. 1C -> the issuing task held a local lock. 20 -> "
+      "the system met a secondary task control block (STCB) that is not valid. 2C -> the "
+      "program issued the vector instruction while it had enabled, unlocked task (EUT) "
+      "functional recovery routines established. ",
+      "The system abnormally ends the program that issued the vector instruction and may write "
+      "a logrec data set error record.",
+      "If no logrec record came with the abend, have the operator set SLIP "
+      "SET,COMP=09F,ACTION=SVCD,END to get an SVC dump. Use the PSW at the time of error to "
+      "find the module that issued the vector instruction: correct an installation module (for "
+      "the environment codes, issue vector instructions enabled, without a local lock or EUT "
+      "FRRs, and in task mode or after IEAFP START in a preemptible SRB); for a system module, "
+      "report the dump and logrec record to the system programmer."}},
     {{"S0A0", "0A0"},
      {"A system component found an error and ended the task with completion code 0A0; "
       "message IEA995I names the module that issued it. ",
