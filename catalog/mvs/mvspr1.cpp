@@ -368,12 +368,16 @@ constexpr TextRow kRows[] = {
       "Find the module that issued 02A in message IEA995I or the dump. Correct the request "
       "the program made of it, or give the dump to the system programmer."}},
     {{"S02B", "02B"},
-     {"An error occurred during processing of a CIRB macro (SVC 43), which creates an "
-      "interruption request block for an asynchronous exit routine: the exit routine address or "
-      "the work area request was not valid, or the caller lacked the authority the macro requires.",
+     {"The JES2 exit effector, which calls installation exit routines in the user environment, "
+      "found an error in the processing of an exit routine. Register 3 holds the reason code: "
+      "00000000 -> the exit routine returned a return code higher than the MAXRC value coded on "
+      "its $EXITnnn macro. 00000004 -> after the exit routine had run, the save area was no "
+      "longer in its proper format.",
       kNA, kActEndsIssuerWithDump,
-      "Check the CIRB macro's operands and the program's authorization, correct the program, and "
-      "run the job again."}},
+      "The operator can disable the exit with the $TEXIT command. Keep all output of the job. "
+      "For 00000000, correct an exit routine that sets a wrong return code, or raise MAXRC on "
+      "its $EXITnnn macro if the code is right; for 00000004, find out whether the exit routine "
+      "overlaid the save area or changed register 13, which addresses it. Run the job again."}},
     {{"S02C", "02C"},
      {"A system component found an error and ended the task with completion code 02C; "
       "message IEA995I names the module that issued it. An incorrect TCB address on CHAP is "
