@@ -511,12 +511,19 @@ constexpr TextRow kRows[] = {
       "it and after that request is complete, and correct MACRF if dynamic buffering was not "
       "requested. Run the job again."}},
     {{"S03B", "03B"},
-     {"An error occurred during OPEN of an indexed sequential data set: the data set was not in a "
-      "state that allows the processing requested, or the DCB did not match the data set.",
-      "Possible causes: the data set was never created successfully (a load run ended before "
-      "CLOSE, so it was not marked complete); the LRECL, BLKSIZE, RECFM, KEYLEN or RKP of the DCB "
-      "disagree with the data set label; the open option does not suit the processing the DCB "
-      "asks for. ",
+     {"OPEN of an indexed sequential (ISAM) data set failed, so no records could be processed. "
+      "With no reason code in register 15, the block size (DCBBLKSI) is smaller than the logical "
+      "record length (DCBLRECL) or not a multiple of it; when the ISAM OPEN executor found the "
+      "error, register 15 holds the reason code given in the Description.",
+      "01 -> the format-2 DSCB shows that the data set was never created (DS2STIND is not X'20'), "
+      "or that its DCB was not closed after creation. 03 -> for variable-length records, the "
+      "relative key position (DCBRKP) is less than 4. 04 -> DCBRKP plus the key length (DCBKEYLE) "
+      "exceeds DCBLRECL. 05 -> DCBKEYLE is zero. 06 -> DCBKEYLE differs from the key length in the "
+      "format-1 DSCB (DS1KEYL). 07 -> a QISAM DCB was opened for PUT, but not with an OPEN for "
+      "output. 09 -> DCBLRECL is zero. 0A -> the format-1 DSCB gives fixed blocked records "
+      "(DS1RECFM), yet DCBBLKSI equals DCBLRECL. 0B -> DCBBLKSI differs from the block size in the "
+      "format-1 DSCB (DS1BLKL). 0C -> DCBLRECL differs from DS1LRECL. Further codes are "
+      "documented. ",
       kNA, kNA}},
     {{"S03C", "03C"},
      {"An error occurred during processing of a STAE or ESTAE macro (SVC 60), which defines a "

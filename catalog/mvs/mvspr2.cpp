@@ -102,29 +102,27 @@ constexpr TextRow kRows[] = {
       "Check the graphics macros issued before the failure, in particular the DCB and the device "
       "and buffer addresses they name. Correct the program and run the job again."}},
     {{"S055", "055"},
-     {"The event notification facility (ENF) found an error while it processed a request to "
-      "listen for a system event or to signal one. Register 15 holds the reason code given in "
-      "the Description; where ENF's call of another service failed, registers 2 and 3 at the "
-      "time of error hold that service's return and reason codes.",
-      "24 -> the requester's event parameter list was overlaid after validation. 28 -> "
-      "a listen request waiting to be processed was in error. 30 -> a signal pre-processing "
-      "routine returned a return code that is not valid. 34 -> during ENF initialization, the "
-      "address of a needed signal pre-processing routine could not be found. 38 -> the control "
-      "blocks of a listen request hold instructions that cannot compare the listener's "
-      "bit-mapped qualifier with that of the current event. 3C -> the IEFSCHAS address space "
-      "could not be created (ASCRE codes in registers 2 and 3). 40 -> ENF could not join or "
-      "create its XCF group (IXCJOIN codes). 44 -> ENF could not query the other members of its "
-      "XCF group (IXCQUERY codes). 48 -> an event notification could not be sent to the other "
-      "systems of the sysplex (IXCMSGO codes). 4C -> an event notification from another system "
-      "could not be received (IXCMSGI). ",
-      "For reason code 34, ENF initialization fails. For 3C, 40 and 44, event notification "
-      "across the sysplex is not available. For the other codes the request in error ends with "
-      "this abend.",
-      "For 3C to 4C, look up the return and reason codes in registers 2 and 3 under the ASCRE, "
-      "IXCJOIN, IXCQUERY, IXCMSGO or IXCMSGI macro that failed, and correct the address space or "
-      "XCF problem they report. For 24 and 28, check the program that issued ENFREQ for storage "
-      "it overlays or a listen request it built wrongly. In other cases, or if the error recurs, "
-      "report the reason code to the system programmer."}},
+     {"The event notification facility (ENF) found an error while it processed a request to listen "
+      "for a system event or to signal one. Register 15 holds the reason code given in the "
+      "Description; where ENF's call of another service failed, registers 2 and 3 at the time of "
+      "error hold that service's return and reason codes.",
+      "24 -> the requester's event parameter list was overlaid after validation. 28 -> a listen "
+      "request waiting to be processed was in error. 30 -> a signal pre-processing routine "
+      "returned a return code that is not valid. 34 -> during ENF initialization, the address of a "
+      "needed signal pre-processing routine could not be found. 38 -> the control blocks of a "
+      "listen request hold instructions that cannot compare the listener's bit-mapped qualifier "
+      "with that of the current event. 3C -> the IEFSCHAS address space could not be created "
+      "(ASCRE codes in registers 2 and 3). 40 -> ENF could not join or create its XCF group "
+      "(IXCJOIN codes). 44 -> ENF could not query the other members of its XCF group (IXCQUERY "
+      "codes). 48 -> an event notification could not be sent to the other systems of the sysplex "
+      "(IXCMSGO codes). 4C -> an event notification from another system could not be received "
+      "(IXCMSGI). ",
+      "For reason code 34, ENF initialization fails. For 3C, 40 and 44, event notification across "
+      "the sysplex is not available. For the other codes the request in error ends with this "
+      "abend.",
+      "For 3C to 4C, look up the codes in registers 2 and 3 under the macro that failed and "
+      "correct the problem they report. For 24 and 28, check the program that issued ENFREQ for "
+      "storage it overlays. Otherwise report the reason code to the system programmer."}},
     {{"S056", "056"},
      {"An error occurred during processing of supervisor call 86 (X'56'), the ATLAS service, "
       "which assigns an alternate track when a data check shows a track on a direct access volume "

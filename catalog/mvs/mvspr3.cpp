@@ -81,26 +81,26 @@ constexpr TextRow kRows[] = {
       "Find the module that issued 09E in message IEA995I or the dump. Correct the request "
       "the program made of it, or give the dump to the system programmer."}},
     {{"S09F", "09F"},
-     {"A program running under a task control block (TCB) or a service request block (SRB) "
-      "issued a vector instruction, and the system could not set up the environment the Vector "
-      "Facility needs for it. Register 15 holds the reason code given in the Description. ",
+     {"A program running under a task control block (TCB) or a service request block (SRB) issued "
+      "a vector instruction, and the system could not set up the environment the Vector Facility "
+      "needs for it. Register 15 holds the reason code given in the Description. ",
       "00 -> the vector operation was issued in SRB mode; from a preemptible SRB, without IEAFP "
-      "START before it. 04 -> the vector operation was issued while the program was disabled. "
-      "0C -> the vector second level interrupt handler (SLIH) found that the vector environment "
-      "could not be created. 10 -> the vector SLIH failed because of a system error. 14 -> the "
-      "system met a vector environment that is not valid. 18 -> a machine check in the Vector "
-      "Facility lost the task's vector status. 1C -> the issuing task held a local lock. 20 -> "
-      "the system met a secondary task control block (STCB) that is not valid. 2C -> the "
-      "program issued the vector instruction while it had enabled, unlocked task (EUT) "
-      "functional recovery routines established. ",
-      "The system abnormally ends the program that issued the vector instruction and may write "
-      "a logrec data set error record.",
-      "If no logrec record came with the abend, have the operator set SLIP "
-      "SET,COMP=09F,ACTION=SVCD,END to get an SVC dump. Use the PSW at the time of error to "
-      "find the module that issued the vector instruction: correct an installation module (for "
-      "the environment codes, issue vector instructions enabled, without a local lock or EUT "
-      "FRRs, and in task mode or after IEAFP START in a preemptible SRB); for a system module, "
-      "report the dump and logrec record to the system programmer."}},
+      "START before it. 04 -> the vector operation was issued while the program was disabled. 0C "
+      "-> the vector second level interrupt handler (SLIH) found that the vector environment could "
+      "not be created. 10 -> the vector SLIH failed because of a system error. 14 -> the system "
+      "met a vector environment that is not valid. 18 -> a machine check in the Vector Facility "
+      "lost the task's vector status. 1C -> the issuing task held a local lock. 20 -> the system "
+      "met a secondary task control block (STCB) that is not valid. 2C -> the program issued the "
+      "vector instruction while it had enabled, unlocked task (EUT) functional recovery routines "
+      "established. ",
+      "The system abnormally ends the program that issued the vector instruction and may write a "
+      "logrec data set error record.",
+      "If no logrec record came with the abend, have the operator set a SLIP trap for an SVC dump. "
+      "Use the PSW at the time of error to find the module that issued the vector instruction: "
+      "correct an installation module (for the environment codes, issue vector instructions "
+      "enabled, without a local lock or EUT FRRs, and in task mode or after IEAFP START in a "
+      "preemptible SRB); for a system module, report the dump and logrec record to the system "
+      "programmer."}},
     {{"S0A0", "0A0"},
      {"A system component found an error and ended the task with completion code 0A0; "
       "message IEA995I names the module that issued it. ",
@@ -182,9 +182,8 @@ constexpr TextRow kRows[] = {
       "message saying which it did, and may take an SVC dump. ",
       kNA, kNA,
       "Tell the system programmer that the error occurred. The system programmer reads every PSF "
-      "message in the console log, with the PSF abend reason code if one was given, and looks "
-      "them up in the PSF messages and codes documentation to choose the response; the "
-      "application programmer has nothing to do."}},
+      "message in the console log, with the PSF abend reason code if one was given, and looks them "
+      "up in the PSF messages and codes documentation to choose the response."}},
     {{"S0A7", "0A7"},
      {"A system component found an error and ended the task with completion code 0A7; "
       "message IEA995I names the module that issued it. ",
@@ -562,16 +561,15 @@ constexpr TextRow kRows[] = {
       "because no such address space exists or the system had swapped it out, or the access went "
       "to a swappable address space, which the cross-memory rules of MVS forbid. A client of a "
       "cross-memory server meets this abend when the server's address space ends.",
-      "X'20' -> AFX-translation exception: the address space first table (AFT) entry for the "
-      "ASID is not valid. X'21' -> ASX-translation exception: the address space second table "
-      "entry for the ASID is not valid. For these two the system tries to repair the AFT and "
-      "ends the program that issued the instruction. If cross-memory I/O was in progress for a "
-      "swappable address space, the program waiting for the I/O ends and the swap-out goes on. "
-      "If a cross-memory reference to a swappable address space was not valid, such as more "
-      "pages to be fixed in a logically swapped-out space, that address space ends; register 15 "
-      "then holds a return code: 04001300 -> an enabled caller took a page fault referring to "
-      "storage of a logically swapped-out address space. 2D001310 -> a disabled caller took such "
-      "a page fault. ",
+      "X'20' -> AFX-translation exception: the address space first table (AFT) entry for the ASID "
+      "is not valid. X'21' -> ASX-translation exception: the address space second table entry for "
+      "the ASID is not valid. For these two the system tries to repair the AFT and ends the "
+      "issuing program. If cross-memory I/O was in progress for a swappable address space, the "
+      "program waiting for the I/O ends and the swap-out goes on. If a cross-memory reference to a "
+      "swappable address space was not valid, such as more pages to be fixed in a logically "
+      "swapped-out space, that address space ends; register 15 then holds a return code: 04001300 "
+      "-> an enabled caller took a page fault referring to storage of a logically swapped-out "
+      "address space. 2D001310 -> a disabled caller took such a page fault. ",
       kNA, kNA}},
     {{"S0D6", "0D6"},
      {"A program issued a Program Call (PC) instruction whose PC number does not lead to a valid "
