@@ -630,17 +630,17 @@ constexpr TextRow kRows[] = {
       "buffer requested was not available.",
       kNA, "The system abnormally ends the task that issued the graphic service request.", kNA}},
     {{"S047", "047"},
-     {"An unauthorized program issued a supervisor call that only authorized programs may use: "
-      "the SVC is restricted to callers that run in supervisor state, with a system protection "
-      "key (0 to 7), or under APF authorization, and the caller had none of these.",
+     {"An unauthorized program issued a supervisor call that only authorized programs may use: the "
+      "SVC is restricted to callers that run in supervisor state, with a system protection key (0 "
+      "to 7), or under APF authorization, and the caller had none of these.",
       "An SVC is restricted when the SVC table marks it as needing APF authorization, through "
       "APF(YES) in the IEASVCxx parmlib member or APF=YES on the SVCUPDTE macro. Possible causes: "
       "the program was link edited without AC(1) or fetched from a library that is not "
-      "APF-authorized; the STEPLIB or JOBLIB concatenation includes a library not in the APF "
-      "list, so the step runs unauthorized; the program meant to issue another SVC. The PSW in "
-      "the dump points just past the SVC instruction. ",
-      "The system abnormally ends the task that issued the restricted SVC; the service is not "
-      "performed.",
+      "APF-authorized; the STEPLIB or JOBLIB concatenation includes a library not in the APF list, "
+      "so the step runs unauthorized; the program meant to issue another SVC. The PSW in the dump "
+      "points just past the SVC instruction. ",
+      "The system abnormally ends the task that issued the restricted SVC, without performing the "
+      "service, and writes a logrec data set error record.",
       "If the program needs the service, link edit it with AC(1) into an APF-authorized library "
       "and make sure every library of its STEPLIB or JOBLIB is authorized; otherwise correct the "
       "program so that it does not issue the SVC. Run the job again."}},
