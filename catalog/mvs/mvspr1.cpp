@@ -348,8 +348,8 @@ constexpr TextRow kRows[] = {
       "reason code 0042.",
       kNA, "The system abnormally ends the task that was running, or the whole address space.",
       "If message IEA928I was issued, act as that message directs; otherwise report the abend to "
-      "the system programmer, who first looks for messages that show a hardware error on a "
-      "paging device or in storage and has it repaired. Then run the job again."}},
+      "the system programmer, whose first step is to look for messages that report a hardware "
+      "error."}},
     {{"S029", "029"},
      {"An error occurred during processing of an IDENTIFY macro (SVC 41), which adds an entry "
       "point name to the task's list of loaded modules: the name was already in use, the entry "
@@ -417,7 +417,7 @@ constexpr TextRow kRows[] = {
       "not valid. 4 -> uncorrectable input error. 5 -> uncorrectable output error. 6 -> block "
       "not reachable on input. 7 -> block not reachable on update. DCBEXCD2 bit 0 -> sequence "
       "check. 1 -> duplicate record. 2 -> DCB closed when the error was found. 3 -> overflow "
-      "record. 4 -> a PUT gave a field longer than DCBLRECL.",
+      "record. 4 -> a PUT gave a field longer than DCBLRECL. The system ends the task.",
       kNA, kNA,
       "Read the DCBEXCD1 and DCBEXCD2 bits to find the cause. Name a SYNAD routine in the DCB to "
       "receive input/output errors, and issue a QISAM CLOSE before the program returns to the "
@@ -643,7 +643,11 @@ constexpr TextRow kRows[] = {
       "service, and writes a logrec data set error record.",
       "If the program needs the service, link edit it with AC(1) into an APF-authorized library "
       "and make sure every library of its STEPLIB or JOBLIB is authorized; otherwise correct the "
-      "program so that it does not issue the SVC. Run the job again."}},
+      "program so that it does not issue the SVC. Run the job again. To find the issuer, get an SVC "
+      "dump (SLIP SET,COMP=047,ACTION=SVCD,END); in its system trace, the SVC entry of the same TCB "
+      "and ASID just before the SVC D entry for 047 holds the PSW of the unauthorized program. An "
+      "IBM module named IED... or IKJ... is most likely TCAM: code AUTHA=NO on the INTRO macro of "
+      "the TCAM message control program."}},
     {{"S048", "048"},
      {"An error occurred during processing of a request to the console services routine (SVC 72), "
       "which controls the characteristics of consoles and the routing of messages to them: the "

@@ -118,11 +118,11 @@ constexpr TextRow kRows[] = {
       "(IXCMSGO codes). 4C -> an event notification from another system could not be received "
       "(IXCMSGI). ",
       "For reason code 34, ENF initialization fails. For 3C, 40 and 44, event notification across "
-      "the sysplex is not available. For the other codes the request in error ends with this "
-      "abend.",
+      "the sysplex is not available. Otherwise the work in which ENF found the error ends with "
+      "this abend.",
       "For 3C to 4C, look up the codes in registers 2 and 3 under the macro that failed and "
-      "correct the problem they report. For 24 and 28, check the program that issued ENFREQ for "
-      "storage it overlays. Otherwise report the reason code to the system programmer."}},
+      "correct the problem they report. For 24, check whether the program that issued ENFREQ "
+      "overlays its event parameter list. Otherwise report the reason code to the system programmer."}},
     {{"S056", "056"},
      {"An error occurred during processing of supervisor call 86 (X'56'), the ATLAS service, "
       "which assigns an alternate track when a data check shows a track on a direct access volume "
@@ -358,20 +358,11 @@ constexpr TextRow kRows[] = {
       "Find the module that issued 06E in message IEA995I or the dump. Correct the request "
       "the program made of it, or give the dump to the system programmer."}},
     {{"S06F", "06F"},
-     {"The input/output supervisor found an inoperative control unit, a channel error or an "
-      "error it could not determine on a path to a device, and no reservation or active I/O "
-      "operation on that path showed which system owns the device. It could not issue "
-      "message IOS427A to ask the operator, so the system loaded wait state 06F instead. "
-      "Location X'40C' points to the error information: the channel path identifier at "
-      "offset 0 and the device number at offset 2, each X'FFFF' when it could not be "
-      "determined. ",
+     {"A system component found an error and ended the task with completion code 06F; "
+      "message IEA995I names the module that issued it. ",
       kNA,
-      "The system disables the device and enters wait state 06F, expecting an operator "
-      "action without prompting for one. The operator records the error information "
-      "addressed by location X'40C', stores a recovery code at location X'30E' (00 restarts "
-      "the device without recovery, like a NOOP reply to IOS427A; 01 tries to reach the "
-      "device through another channel path, like a UR reply) and restarts the waiting "
-      "processor with the restart function.",
+      "The system abnormally ends the task with completion code 06F after its recovery "
+      "routines have run.",
       kNA}},
     {{"S070", "070"},
      {"A program issued the SUSPEND, RESUME or TCTL macro in an environment that is not "
@@ -411,40 +402,22 @@ constexpr TextRow kRows[] = {
       "Find the module that issued 072 in message IEA995I or the dump. Correct the request the "
       "program made of it, or give the dump to the system programmer."}},
     {{"S073", "073"},
-     {"Initial program load (IPL) is waiting for an interruption that has not arrived, and "
-      "the system shows wait state 073. The right-most four bytes of the wait state PSW read "
-      "x0r00www, where r is the reason code explained in the Description and www the wait "
-      "state code. ",
-      "1 -> IPL started an I/O operation with Start Subchannel (SSCH) to the SYSRES volume "
-      "or the IODF volume and is waiting, enabled for I/O, for its completion interruption. "
-      "2 -> IPL is waiting for an external interruption, which points to a hardware problem. ",
-      "The system enters an enabled wait state and leaves it by itself when the awaited "
-      "interruption arrives.",
-      "A wait of 30 seconds to three minutes can be normal. If the system still waits after "
-      "three minutes, record the wait state PSW and inform the system programmer. For reason "
-      "1, retry the IPL; if it stops again, find out whether the SYSRES or IODF device, or a "
-      "path to it, is failing. For reason 2, retry the IPL and call hardware support if it "
-      "fails again."}},
+     {"A system component found an error and ended the task with completion code 073; "
+      "message IEA995I names the module that issued it. ",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 073, with any reason code. ",
+      "The system abnormally ends the task with completion code 073 after its recovery "
+      "routines have run.",
+      "Find the module that issued 073 in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S074", "074"},
-     {"Initial program load (IPL) met a program logic error of its own and entered wait "
-      "state 074. The wait state PSW ends in xrr00www, where rr is the reason code: 01 -> an "
-      "incorrect SVC instruction was issued. 02 -> the IPL SVC stack overflowed. 03 -> the "
-      "IPL SVC stack underflowed. 04 -> Start Subchannel (SSCH) gave an unexpected condition "
-      "code 2. 05 -> Test Subchannel (TSCH) gave an unexpected condition code 1. 06 -> Load "
-      "Real Address (LRA) gave an unexpected condition code; message IEA090W goes to the IPL "
-      "WTO buffer. 07 -> IPL was passed a parameter list that is not valid. 08 -> Modify Subchannel "
-      "(MSCH) gave a nonzero condition code. 09 -> a restart was done on a processor whose "
-      "prefix register is still zero, too early in IPL or on a logically offline processor. "
-      "0A, 0B, 0C -> the I/O supervisor got an unexpected response code when it enabled a "
-      "hardware facility. ",
+     {"A system component found an error and ended the task with completion code 074; "
+      "message IEA995I names the module that issued it. ",
       kNA,
-      "The system enters a non-restartable wait state and may write message IEA090W to the "
-      "IPL WTO buffer.",
-      "For reason codes other than 05 and 06, record the wait state PSW, notify the system "
-      "programmer and take a stand-alone dump if asked. For 06 the IEA090W message in the "
-      "IPL WTO buffer adds detail. If the wait recurs, the system programmer searches the "
-      "problem reporting databases for a fix and, if there is none, reports the PSW and the "
-      "dump to IBM support."}},
+      "The system abnormally ends the task with completion code 074 after its recovery "
+      "routines have run.",
+      "Find the module that issued 074 in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S075", "075"},
      {"A program in supervisor state and key 0 issued SCHEDULE for a service request block "
       "(SRB), and the address space control block named in field SRBASCB failed the acronym "

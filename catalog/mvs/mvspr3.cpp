@@ -84,8 +84,8 @@ constexpr TextRow kRows[] = {
      {"A program running under a task control block (TCB) or a service request block (SRB) issued "
       "a vector instruction, and the system could not set up the environment the Vector Facility "
       "needs for it. Register 15 holds the reason code given in the Description. ",
-      "00 -> the vector operation was issued in SRB mode; from a preemptible SRB, without IEAFP "
-      "START before it. 04 -> the vector operation was issued while the program was disabled. 0C "
+      "00 -> the vector operation was issued in SRB mode (from a preemptible SRB, without an IEAFP "
+      "START first). 04 -> the vector operation was issued while the program was disabled. 0C "
       "-> the vector second level interrupt handler (SLIH) found that the vector environment could "
       "not be created. 10 -> the vector SLIH failed because of a system error. 14 -> the system "
       "met a vector environment that is not valid. 18 -> a machine check in the Vector Facility "
@@ -95,12 +95,13 @@ constexpr TextRow kRows[] = {
       "established. ",
       "The system abnormally ends the program that issued the vector instruction and may write a "
       "logrec data set error record.",
-      "If no logrec record came with the abend, have the operator set a SLIP trap for an SVC dump. "
+      "If no logrec record came with the abend, have the operator set a SLIP trap for an SVC dump "
+      "(SLIP SET,COMP=09F,ACTION=SVCD,END). "
       "Use the PSW at the time of error to find the module that issued the vector instruction: "
       "correct an installation module (for the environment codes, issue vector instructions "
       "enabled, without a local lock or EUT FRRs, and in task mode or after IEAFP START in a "
-      "preemptible SRB); for a system module, report the dump and logrec record to the system "
-      "programmer."}},
+      "preemptible SRB); for an IBM module, search the problem reporting databases and, failing a "
+      "fix, give IBM support the SVC dump and logrec record."}},
     {{"S0A0", "0A0"},
      {"A system component found an error and ended the task with completion code 0A0; "
       "message IEA995I names the module that issued it. ",
@@ -119,43 +120,21 @@ constexpr TextRow kRows[] = {
       "Find the module that issued 0A1 in message IEA995I or the dump. Correct the request "
       "the program made of it, or give the dump to the system programmer."}},
     {{"S0A2", "0A2"},
-     {"Cross-system coupling facility (XCF) or cross-system extended services (XES) met an "
-      "unrecoverable error and stopped the system, or the operator asked for the stop. The "
-      "wait state PSW ends in x0rrrwww, where rrr is the reason code: 004 -> the operator "
-      "entered VARY XCF,sysname,OFFLINE. 008 -> XCF lost its signalling paths to the other "
-      "systems. 00C -> XCF treats the system as in the wait for loss of the external time "
-      "reference (ETR). 010 -> XCF could reach none of the couple data sets any longer. 014 -> "
-      "XCF removed a system from the sysplex during IPL. 020 -> XCF removed this system: after "
-      "it joined the sysplex but before it finished initializing the couple data sets, a "
-      "couple data set I/O error or a SETXCF COUPLE,ACOUPLE or PSWITCH switch occurred, or the "
-      "operator replied DOWN to IXC402D or IXC102A before the system had been reset. Further "
-      "reason codes, from 030 on, are documented. ",
+     {"A system component found an error and ended the task with completion code 0A2; "
+      "message IEA995I names the module that issued it. ",
       kNA,
-      "The system enters wait state 0A2 and is no longer a member of the sysplex; the "
-      "remaining systems continue without it.",
-      "Record the wait state PSW and its reason code. For 004 the system was removed as the "
-      "operator asked. For the other codes, use the IXC messages on the remaining systems to "
-      "find the cause (signalling paths, couple data sets, the timing source), correct it, "
-      "and IPL the system again."}},
+      "The system abnormally ends the task with completion code 0A2 after its recovery "
+      "routines have run.",
+      "Find the module that issued 0A2 in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S0A3", "0A3"},
-     {"A system could not join the global resource serialization (GRS) complex, as it must "
-      "to be a sysplex member: its GRS parameters were wrong or GRS met an unrecoverable "
-      "error. The wait state PSW ends in x0rrrwww, where rrr is the reason code: 004 -> the "
-      "system was IPLed into a sysplex with GRS=JOIN or TRYJOIN but could not join the "
-      "complex; the sysplex's systems must share one GRS ring (ISG167W). 008 -> an XCF "
-      "service used by GRS initialization failed; ISG152W names it with its return and "
-      "reason codes. 00C -> an error in parmlib member GRSCNFxx (ISG043I or ISG044I). 010 -> "
-      "an error in parmlib member GRSRNLxx (ISG062I and ISG063I). 014 -> GRS could not set "
-      "up its event notification (ENF) exits (ISG021I). 018 -> a GRSCNFxx error in a device "
-      "the member specifies. 070 -> a system restarting after a ring disruption found the "
-      "global resource queues damaged (see ISG031E). ",
+     {"A system component found an error and ended the task with completion code 0A3; "
+      "message IEA995I names the module that issued it. ",
       kNA,
-      "The system enters wait state 0A3 without joining the sysplex, and issues the ISG "
-      "message that belongs to the reason code.",
-      "Record the wait state PSW and note the ISG message. Correct GRSCNFxx, GRSRNLxx or the "
-      "GRS= system parameter as the reason code shows, or clear the XCF problem named by "
-      "ISG152W, then IPL the system again. If the wait recurs with correct parameters, "
-      "report it to IBM support."}},
+      "The system abnormally ends the task with completion code 0A3 after its recovery "
+      "routines have run.",
+      "Find the module that issued 0A3 in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S0A4", "0A4"},
      {"An error occurred in the Graphics Access Method/System Product (GAM/SP) or in the "
       "operating system: a program check or abnormal end occurred in the GAM/SP attention "
@@ -274,7 +253,7 @@ constexpr TextRow kRows[] = {
       "control blocks of a job for callers of the SWAREQ and QMNGRIO macros, found an error it "
       "could not correct. Register 15 holds the reason code given in the Description, register 0 "
       "the address of an area of diagnostic information, and register 1 the completion code. ",
-      "04 -> no such function exists. 08 -> the SWA virtual address (SVA) passed "
+      "04 -> the caller asked for a function that is not valid. 08 -> the SWA virtual address (SVA) passed "
       "does not point to the start of a SWA prefix, or the prefix was overwritten. 0C -> a record "
       "was read before it was written. 10 -> a block read or written was not 176 bytes, or an "
       "assign gave a length of zero or less. 14 -> the count field was not valid (zero in move "
@@ -283,8 +262,7 @@ constexpr TextRow kRows[] = {
       "ID. 20 -> a block was written through a pointer that was not valid. 24 -> the SVA of a "
       "block above 16 megabytes could not be translated. 28 -> the EPA parameter of SWAREQ was "
       "zero instead of the address of a pointer to the EPA. 34 -> an unauthorized caller tried to "
-      "allocate or delete a SWA block. 3C -> an assign request met a zero pointer. Further codes "
-      "are documented. ",
+      "allocate or delete a SWA block. 3C -> an assign request met a zero pointer. ",
       "The system abnormally ends the task that made the SWA request, with completion code 0B0 in "
       "register 1 and the reason code in register 15.",
       "Use the reason code and the diagnostic area addressed by register 0 to find the failing "
