@@ -160,9 +160,10 @@ constexpr TextRow kRows[] = {
       "the functional subsystem application (FSA) that drives the printer or ends it, issues a "
       "message saying which it did, and may take an SVC dump. ",
       kNA, kNA,
-      "Tell the system programmer that the error occurred. The system programmer reads every PSF "
-      "message in the console log, with the PSF abend reason code if one was given, and looks them "
-      "up in the PSF messages and codes documentation to choose the response."}},
+      "The operator reports the error to the system programmer, who collects every PSF message "
+      "from the console log, with the PSF abend reason code if there is one, and looks them up in "
+      "the PSF messages and codes documentation to choose the response. The application programmer "
+      "has nothing to do."}},
     {{"S0A7", "0A7"},
      {"A system component found an error and ended the task with completion code 0A7; "
       "message IEA995I names the module that issued it. ",
