@@ -565,13 +565,11 @@ constexpr TextRow kRows[] = {
       "Find the module that issued 03F in message IEA995I or the dump. Correct the request "
       "the program made of it, or give the dump to the system programmer."}},
     {{"S040", "040"},
-     {"The system abnormally ended a task while the nucleus initialization program (NIP) was "
-      "running. The rightmost four bytes of the wait state PSW have the form x0cccwww, where "
-      "ccc is the abend code of the failure and www the wait state code; the registers at "
-      "the abend request are in the area addressed by field NVTDIAGA (IHANVT).",
+     {"A system component found an error and ended the task with completion code 040; "
+      "message IEA995I names the module that issued it.",
       kNA,
-      "The system issues message IEA303W and enters a non-restartable wait state. The "
-      "operator records the wait state PSW and, when asked, takes a stand-alone dump.",
+      "The system abnormally ends the task with completion code 040 after its recovery "
+      "routines have run.",
       kNA}},
     {{"S041", "041"},
      {"An error occurred while an application program exchanged messages with the TCAM message "

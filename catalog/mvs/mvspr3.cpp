@@ -272,22 +272,14 @@ constexpr TextRow kRows[] = {
       "program overlaid a SWA block such as a JFCB, correct that program. Otherwise give the dump "
       "to the system programmer."}},
     {{"S0B1", "0B1"},
-     {"System initialization stopped because of a problem with the LOADxx member, the I/O "
-      "definition file (IODF) data set or a device. The rightmost four bytes of the wait state "
-      "PSW have the form xrr00www, where rr is the reason code and www the wait state code.",
-      "01 -> a required data set was not found. 02 -> the IODF occupies more than one extent. "
-      "03 -> a required device is not defined. 04 -> an MSCH instruction failed for a required "
-      "device. 05 -> the IODF cannot be used for an IPL. 06 -> no I/O configuration in the "
-      "IODF matches the configuration ID in LOADxx. 07 -> LOADxx gives a blank configuration "
-      "ID, but the IODF holds several configurations. 08 -> the IODF suffix is not valid. 09 "
-      "-> the high-level qualifier of the IODF data set name is not valid. 0A -> the IODF is "
-      "not a VSAM data set. A wrong IODF statement in LOADxx, including its HWNAME, LPARNAME "
-      "or VMUSERID filtering, can also cause the wait. ",
-      "The system enters non-restartable wait state 0B1 and issues a message for the reason "
-      "code: IEA513W (01), IEA514W (02), IEA515W or IEA516W with the device number (03, 04), "
-      "IEA517W (05), IEA518W (06), IEA512W (08).",
-      "Notify the system programmer, who corrects the LOADxx member or the IODF, or makes the "
-      "required device available, as the reason code shows; then IPL the system again."}},
+     {"A system component found an error and ended the task with completion code 0B1; "
+      "message IEA995I names the module that issued it.",
+      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
+      "error for 0B1, with any reason code. ",
+      "The system abnormally ends the task with completion code 0B1 after its recovery "
+      "routines have run.",
+      "Find the module that issued 0B1 in message IEA995I or the dump. Correct the request "
+      "the program made of it, or give the dump to the system programmer."}},
     {{"S0B2", "0B2"},
      {"A system component found an error and ended the task with completion code 0B2; "
       "message IEA995I names the module that issued it.",
