@@ -201,6 +201,25 @@ inline Keys lastResortTextsNotNamingTheirCode(std::span<const TextRow> rows) {
   return found;
 }
 
+// A code whose cause is documented through the message that accompanies it, and that message.
+struct CodeMessage {
+  std::string_view code;
+  std::string_view message;
+};
+
+// The pairs whose code's Description does not name its message, as "code message", so an
+// explanation cannot quietly fall back to a generic one.
+inline std::vector<std::string> descriptionsNotNamingTheirMessage(
+    std::span<const TextRow> rows, std::span<const CodeMessage> pairs) {
+  std::vector<std::string> missing;
+  for (const CodeMessage& pair : pairs) {
+    if (rowOf(rows, pair.code).entry.description.find(pair.message) == std::string_view::npos) {
+      missing.push_back(std::string(pair.code) + " " + std::string(pair.message));
+    }
+  }
+  return missing;
+}
+
 // The words of a blank-separated list.
 inline std::set<std::string> split(std::string_view list) {
   std::set<std::string> words;
