@@ -642,12 +642,23 @@ constexpr TextRow kRows[] = {
       "is not done.",
       kNA}},
     {{"S08C", "08C"},
-     {"A system component found an error and ended the task with completion code 08C; "
-      "message IEA995I names the module that issued it. ",
-      "Message IEA995I gives the PSW, the registers and the load module and offset at the "
-      "error for 08C, with any reason code. ",
-      "The system abnormally ends the task with completion code 08C after its recovery "
-      "routines have run.",
+     {"The system found an error while it processed a SCHEDULE macro with which a program asked "
+      "for a service request block (SRB) to be scheduled. At the abend register 2 holds the "
+      "address of the SRB, register 3 the return address of the program that issued the macro, "
+      "and register 15 the reason code. ",
+      "04 -> the SRBASCB field of the SRB does not point to a valid address space control "
+      "block (ASCB). 08 -> the ASCB named in the SRB has its ASCBFAIL flag on: that address "
+      "space is ending. 0C -> the STOKEN given stands for a different address space than the "
+      "ASCB named in the SRB. 10 -> the request asked for a processor feature that no online "
+      "processor has. 14 -> an entry point was asked for with a wrong feature indicator. 18 -> "
+      "the feature indicator given is not a valid one. 1C -> SCHEDULE processing met an "
+      "internal error. 20 -> the SPTOKEN option was used by a caller holding the DISP lock or "
+      "a lock above it in the hierarchy. 24 -> DISABLED was specified, but the caller was "
+      "enabled. 28 -> the caller ran in AR ASC mode without declaring it with the SYSSTATE "
+      "macro. 2C -> the SRB does not reside in common storage. ",
+      "The program that issued the SCHEDULE macro is ended abnormally, and a logrec data set "
+      "error record may be written. For an SVC dump the operator can set SLIP "
+      "SET,COMP=08C,ACTION=SVCD,END.",
       kNA}},
     {{"S08D", "08D"},
      {"A system component found an error and ended the task with completion code 08D; "
