@@ -646,19 +646,20 @@ constexpr TextRow kRows[] = {
       "for a service request block (SRB) to be scheduled. At the abend register 2 holds the "
       "address of the SRB, register 3 the return address of the program that issued the macro, "
       "and register 15 the reason code. ",
-      "04 -> the SRBASCB field of the SRB does not point to a valid address space control "
-      "block (ASCB). 08 -> the ASCB named in the SRB has its ASCBFAIL flag on: that address "
-      "space is ending. 0C -> the STOKEN given stands for a different address space than the "
-      "ASCB named in the SRB. 10 -> the request asked for a processor feature that no online "
-      "processor has. 14 -> an entry point was asked for with a wrong feature indicator. 18 -> "
-      "the feature indicator given is not a valid one. 1C -> SCHEDULE processing met an "
-      "internal error. 20 -> the SPTOKEN option was used by a caller holding the DISP lock or "
-      "a lock above it in the hierarchy. 24 -> DISABLED was specified, but the caller was "
-      "enabled. 28 -> the caller ran in AR ASC mode without declaring it with the SYSSTATE "
-      "macro. 2C -> the SRB does not reside in common storage. ",
-      "The program that issued the SCHEDULE macro is ended abnormally, and a logrec data set "
-      "error record may be written. For an SVC dump the operator can set SLIP "
-      "SET,COMP=08C,ACTION=SVCD,END.",
+      "04 -> SRBASCB in the SRB holds an address that is not that of a valid address space "
+      "control block (ASCB). 08 -> the ASCB named in the SRB has its ASCBFAIL flag on: that "
+      "address space is ending. 0C -> the STOKEN given stands for a different address space "
+      "than the ASCB named in the SRB. 10 -> a processor feature was asked for, but no online "
+      "processor has it. 14 -> an entry point was asked for with a wrong feature indicator. 18 "
+      "-> a feature was asked for with a feature indicator that is not valid. 1C -> SCHEDULE "
+      "processing met an internal error. 20 -> the SPTOKEN option was used by a caller holding "
+      "the DISP lock or a lock above it in the locking hierarchy, which is not allowed. 24 -> "
+      "the macro said DISABLED while its caller was running enabled. 28 -> the caller ran in AR "
+      "ASC mode without declaring it with the SYSSTATE macro. 2C -> the SRB does not reside in "
+      "common storage. ",
+      "The issuer of the SCHEDULE macro is ended abnormally; the system may also write an error "
+      "record to the logrec data set. When the system programmer wants an SVC dump, the "
+      "operator sets the trap SLIP SET,COMP=08C,ACTION=SVCD,END.",
       kNA}},
     {{"S08D", "08D"},
      {"A system component found an error and ended the task with completion code 08D; "
