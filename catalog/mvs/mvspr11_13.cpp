@@ -136,12 +136,12 @@ constexpr TextRow kRows11[] = {
       "option or the DD statement so that the program asks for no more than it needs. Resubmit "
       "the job."}},
     {{"S91A"},
-     {"A request to the catalog services reached through SVC 26, the supervisor call of the "
-      "CATALOG, INDEX and LOCATE macros, failed in a way that the service reports as 91A rather "
-      "than with a return code to the caller. ",
+     {"A service task of the catalog address space (CAS) was told to end abnormally, either by "
+      "the operator's MODIFY CATALOG,RESTART command or by the catalog analysis task. The code "
+      "marks that forced end, not an error in the catalog request itself. ",
       kNA,
-      "The system abnormally ends the task that issued the catalog request. Messages from catalog "
-      "management, if any, appear in the job log before the abend message.",
+      "The catalog request that the service task was processing is not lost: the system drives "
+      "it again.",
       kNA}},
     {{"S922"},
      {"The job step was ended with completion code 922. Codes ending in 22 report work ended "
