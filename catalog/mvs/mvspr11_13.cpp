@@ -540,15 +540,15 @@ constexpr TextRow kRows12[] = {
       "storage of a DCB while the data set is open.  Check the program for storage overlays of "
       "DCBs, correct it and run the job again. "}},
     {{"SC0D"},
-     {"Abnormal termination processing (the ABEND service, SVC 13, and the recovery termination "
-      "manager) met an error of its own while it was ending the task, so the original abnormal "
-      "end could not be completed in the normal way.",
+     {"A system component met an error it did not expect, such as an unforeseen program check "
+      "or unexpected data from an I/O device, and issued C0D to enter recovery or percolate. "
+      "Several components use it; under ISAM it means too many error IOBs.",
       kNA,
-      "The system ends the task with C0D and writes a logrec data set error record; the original "
-      "completion code of the task may be shown in messages or in the dump.",
-      "Look in the logrec data set and the dump for the first error that started the "
-      "termination, correct that error in the program, and run the job again. If the program "
-      "shows no error, notify the system programmer."}},
+      "Recovery may gather documentation and retry, or pass C0D on to other recovery routines. "
+      "A RCVY ABT system trace entry shows the reason code and where C0D was issued.",
+      "For ISAM, free the dynamic buffer of each READ (FREEDBUF). Otherwise find the component "
+      "from the trace entry and the reason code, e.g. 5E000101 -> a fixed page has no central "
+      "storage; IBM support interprets most codes."}},
     {{"SC13"},
      {"OPEN (SVC 19) found a conflict between the request and the data set: for example a "
       "concatenation of data sets that the access method cannot handle together, or an OPEN "
