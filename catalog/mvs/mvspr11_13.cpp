@@ -151,9 +151,8 @@ constexpr TextRow kRows11[] = {
       kNA,
       "The system ends the job step abnormally.  Later steps of the job are skipped unless a COND "
       "parameter or an IF/THEN/ELSE construct lets them run after an abend.",
-      "Check the system log and the job log for the command or condition that ended the job at "
-      "that time, then deal with it (ask the operator, raise the limit or remove the wait) and "
-      "resubmit the job. "}},
+      "Check the system and job logs for the command or condition that ended the job, deal with "
+      "it and resubmit the job. "}},
     {{"S92A"},
      {"The system could not complete an ATTACH or ATTACHX request (SVC 42) issued by the task: an "
       "error occurred while the system was building the new subtask, and no subtask was "
@@ -704,17 +703,17 @@ constexpr TextRow kRows13[] = {
       "The system ends the job step abnormally and frees its resources; the rest of the job runs "
       "only where COND or IF/THEN statements allow it.",
       "Read the system and job logs for the command or limit that ended the job.  Correct the "
-      "cause, for example by asking for more time or output or by getting the operator's "
-      "agreement, and resubmit the job."}},
+      "cause and resubmit the job."}},
     {{"SD23"},
-     {"The system found an error in a WTO or WTOR macro (SVC 35) issued by the task: the "
-      "parameter list of the request was not valid, for instance its length, its flags or the "
-      "message text were wrong.  Register 15 contains a reason code that identifies the "
-      "error. ",
+     {"A WTO or WTOR (SVC 35) failed.  Register 15 holds xxxxyyyy, xxxx internal: 0002 -> wrong "
+      "line count (several lines on a SYNCH=NO WTOR, none on a multiline WTO, over 14 with "
+      "SYNCH=YES). 0003 -> parameter list not accessible. 0004 -> zero text length. 0005 -> text "
+      "too long for its line type, truncated. 0006 -> authorized keywords outside key 0-7. "
+      "0007 -> mutually exclusive options (CONSID and CONSNAME). 0008 -> bad list structure (WPX "
+      "length, WQEBLK, zero WPL address). 0009 -> zero text address. ",
       kNA, kNA,
-      "Check the WTO or WTOR parameter list against the reason code. Build the request with the "
-      "macro rather than by hand where possible, make sure it was not overlaid before the SVC was "
-      "issued, and rerun the job."}},
+      "Correct the WTO or WTOR as the reason code shows, coding its list and execute forms with "
+      "the same operands, and rerun the job."}},
     {{"SD2D"},
      {"The overlay supervisor (SVC 45) found that the overlay load module's structure was not "
       "valid when it tried to load a segment: the records that describe the segment, or the "
