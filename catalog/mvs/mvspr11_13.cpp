@@ -232,16 +232,16 @@ constexpr TextRow kRows11[] = {
       "messages describing the failure on the console and in the job log.",
       kNA}},
     {{"SA00"},
-     {"While processing an EXCP request (SVC 0) for the task, the system found an error connected "
-      "with the program's I/O appendages or with the control blocks of the request (the IOB, the "
-      "DCB or its DEB), so the I/O could not be started or completed under the program's "
-      "control. ",
+     {"EXCP (SVC 0) met an error while one of the program's I/O appendages was running; the "
+      "reason code names it: 1 -> program controlled interrupt (PCI). 2 -> start I/O (SIO). 3 "
+      "-> end of extent (EOE). 4 -> channel end. 5 -> abnormal end (ABE). 6 -> the caller's "
+      "page fix appendage. ",
       kNA,
-      "The system abnormally ends the task that issued the EXCP and purges the I/O that is still "
-      "outstanding for it.",
-      "Check the EXCP request and the appendages the program supplies: the IOB and ECB "
-      "addresses, the channel program, and the return addresses the appendages use.  Correct "
-      "the program, and run the job again with a dump DD statement if the error recurs."}},
+      "The system abnormally ends the current task, writes a logrec data set error record and "
+      "takes a SNAP dump.",
+      "Correct the appendage the reason code names and run the job again.  If it still fails, "
+      "rerun with an ABEND dump and call the system programmer, who finds EXCP's XDBA through "
+      "TCBEXCPD (X'C0' in the TCB)."}},
     {{"SA03"},
      {"A task tried to end normally (it returned to the system or issued SVC 3) while one or more "
       "of the subtasks it had attached were still running. A task must wait for its subtasks to "
@@ -396,8 +396,7 @@ constexpr TextRow kRows12[] = {
       "the messages and the dump to the system programmer."}},
     {{"SB00"},
      {"An error was detected during EXCP (SVC 0) processing of an I/O request from the program, "
-      "and the system could not complete the request; the problem lies in what the program "
-      "supplied for the request, such as its channel program, its IOB or its buffers.",
+      "and the system could not complete the request.",
       kNA, kActEndsCurrentTaskLogrec, kRespCheckProgramDump}},
     {{"SB04"},
      {"GETMAIN (SVC 4) rejected the request because of the subpool it named: the subpool is not "

@@ -598,14 +598,14 @@ constexpr TextRow kRows10[] = {
       "fault; otherwise report the failure, with the dump and the messages, to the system "
       "programmer."}},
     {{"S800"},
-     {"The system found an error while processing an EXCP request (SVC 0): the I/O request could "
-      "not be started because a control block the program supplied with it was not valid for "
-      "the request. ",
-      kNA,
-      "The system ends the issuing task abnormally before the channel program of the EXCP "
-      "request is started.",
-      "Check the IOB, the ECB and the DCB the program passes to EXCP, and that the DCB is open and "
-      "was not overlaid. Correct the program and run the job again.  "}},
+     {"EXCP (SVC 0) met an error in an I/O request: 01 -> its channel program validity check "
+      "found an access protection or page-fix error (IDAWs or CCWs reached with the wrong key, a "
+      "restricted CCW operation, pages outside the caller's ASID). 02 -> a system error. 03 -> "
+      "page fixing the DEB of an EXCP V=R request failed. 04 -> EXCPVR (SVC 114) page fixing or "
+      "unfixing failed. Further codes are documented. ",
+      kNA, "The system abnormally ends the task that issued the I/O request.",
+      "For 01, correct the channel program; for 02, the system programmer looks for a fix. Then "
+      "run the job again.  "}},
     {{"S804"},
      {"A GETMAIN macro (SVC 4) asked for more virtual storage than was free in the job step's "
       "region or in the subpool requested. Message IEA705I shows the failing request.",
