@@ -527,16 +527,16 @@ constexpr TextRow kRows12[] = {
       "statements or program request if they caused the error, and resubmit the job; if not, "
       "contact the system programmer. "}},
     {{"SC03"},
-     {"A task ended while data sets it had opened were still open, and the system could not close "
-      "them: when it tried, it found that a DCB or its associated control blocks were no longer "
-      "valid, for instance because the storage holding the DCB had been freed or overlaid before "
-      "the task ended. ",
+     {"A task tried to end normally with data sets still open, and DFP could not close them: it "
+      "returned a nonzero code, an earlier error had been ignored by a recovery routine or a DCB "
+      "abend exit, or the DCB had been changed (the program holding it open issued XCTL, its "
+      "storage was freed, or the program altered it). ",
       kNA,
-      "The system abnormally ends the task. Data sets that could not be closed may be left "
-      "without end-of-file marks or with incomplete labels.",
-      "Close every data set in the program before the task ends, and do not free or reuse the "
-      "storage of a DCB while the data set is open.  Check the program for storage overlays of "
-      "DCBs, correct it and run the job again. "}},
+      "The system abnormally ends the task and may issue message IEC999I with the address of the "
+      "DEB it could not close.",
+      "The word at X'18' in the DEB named by IEC999I points to the DCB or ACB; a freed one is a "
+      "program error.  Close every data set before the task ends, keep open DCBs intact, and run "
+      "the job again. "}},
     {{"SC0D"},
      {"A system component met an error it did not expect, such as an unforeseen program check "
       "or unexpected data from an I/O device, and issued C0D to enter recovery or percolate. "
@@ -794,12 +794,13 @@ constexpr TextRow kRows13[] = {
       "set error record describing it.",
       kNA}},
     {{"SE03"},
-     {"A task ended normally (by returning to the system or issuing SVC 3) while it still held "
-      "resources that it should have released first, for example a resource obtained with ENQ "
-      "while it was in a must-complete state, so the system could not let it end normally. ",
+     {"A task tried to end normally (RETURN, or a branch to the address in register 14) while "
+      "still in step-must-complete status: it had issued STATUS, RESERVE or ENQ with SET,MC and "
+      "no STATUS or DEQ with RESET,MC to match. ",
       kNA, kActAbnormallyEndsTask,
-      "Release the resources the task holds (issue DEQ for every ENQ and reset any must-complete "
-      "status) before the task returns, correct the program, and run the job again."}},
+      "Pair every STATUS, RESERVE or ENQ with SET,MC with a STATUS or DEQ with RESET,MC before the "
+      "task returns, and run the job again. For an SVC dump, have the operator set "
+      "SLIP SET,COMP=E03,ACTION=SVCD,END."}},
     {{"SE06"},
      {"The contents supervisor found an error while processing a z/OS UNIX exec, fork, loadhfs "
       "or deletehfs function. Register 15 holds the reason code xxyy: xx names the function "
