@@ -457,13 +457,12 @@ constexpr TextRow kRows12[] = {
       "B23; a reason code in register 15 identifies it.",
       kNA, "The system abnormally ends the task that issued the WTO or WTOR.", kNA}},
     {{"SB2D"},
-     {"The overlay supervisor (SVC 45) could not bring in a segment that the program asked for: "
-      "the segment could not be read from the load module's library, or the overlay control "
-      "information (segment table and entry table) was not usable for the request.",
+     {"The overlay supervisor (SVC 45) was having program fetch load a segment from the library "
+      "when a program check occurred in the fetch recovery routine, which was already handling "
+      "an earlier abend. Overlay programs run in 24-bit mode only.",
       kNA, kActOverlayEnded,
-      "Make sure the library the module is fetched from is intact and that the module was not "
-      "altered after link editing; link edit the overlay program again if needed and rerun the "
-      "job. "}},
+      "Check the linkage editor input to see that the overlay structure is designed correctly, "
+      "correct it, assemble and link edit the program again, and rerun the job. "}},
     {{"SB37"},
      {"The system needed more space for an output data set on DASD and could not get it: the "
       "volume was full, or the data set had its maximum extents on the volume (16 for basic "
@@ -574,9 +573,8 @@ constexpr TextRow kRows12[] = {
       "Look in the system log near the time of the abend for the command or message that caused "
       "the ending, settle it with the operator, and resubmit the job."}},
     {{"SC2D"},
-     {"The overlay supervisor (SVC 45) found that a segment requested by the overlay program "
-      "could not be loaded into its region: the control information that describes the segment, "
-      "or the request for it, was not valid.",
+     {"The overlay supervisor (SVC 45) had program fetch load a segment the program asked for, "
+      "and fetch could not get enough storage for the module or for its control blocks.",
       kNA, kActOverlayEnded, kNA}},
     {{"SC37"},
      {"End-of-volume processing (SVC 55) for a data set found an error when it tried to switch "
