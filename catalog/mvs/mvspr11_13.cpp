@@ -136,13 +136,9 @@ constexpr TextRow kRows11[] = {
       "option or the DD statement so that the program asks for no more than it needs. Resubmit "
       "the job."}},
     {{"S91A"},
-     {"A service task of the catalog address space (CAS) was told to end abnormally, either by "
-      "the operator's MODIFY CATALOG,RESTART command or by the catalog analysis task. The code "
-      "marks that forced end, not an error in the catalog request itself. ",
-      kNA,
-      "The catalog request that the service task was processing is not lost: the system drives "
-      "it again.",
-      kNA}},
+     {"A service task of the DFSMSdfp catalog address space (CAS) was ended abnormally on request: "
+      "the operator's MODIFY CATALOG,RESTART command or the catalog analysis task asked for it. ",
+      kNA, "The system drives again the catalog request that the ended task was processing.", kNA}},
     {{"S922"},
      {"The job step was ended with completion code 922. Codes ending in 22 report work ended "
       "by the operator or by the system rather than by an error in the program: 122, 222 and "
@@ -232,16 +228,16 @@ constexpr TextRow kRows11[] = {
       "messages describing the failure on the console and in the job log.",
       kNA}},
     {{"SA00"},
-     {"EXCP (SVC 0) met an error while one of the program's I/O appendages was running; the "
-      "reason code names it: 1 -> program controlled interrupt (PCI). 2 -> start I/O (SIO). 3 "
-      "-> end of extent (EOE). 4 -> channel end. 5 -> abnormal end (ABE). 6 -> the caller's "
+     {"EXCP (SVC 0) met an error while one of the program's I/O appendages was running; the reason "
+      "code names it: 1 -> program controlled interrupt (PCI). 2 -> start I/O (SIO). 3 -> end of "
+      "extent (EOE). 4 -> channel end (CHE), normal end. 5 -> abnormal end (ABE). 6 -> the caller's "
       "page fix appendage. ",
       kNA,
-      "The system abnormally ends the current task, writes a logrec data set error record and "
-      "takes a SNAP dump.",
-      "Correct the appendage the reason code names and run the job again.  If it still fails, "
-      "rerun with an ABEND dump and call the system programmer, who finds EXCP's XDBA through "
-      "TCBEXCPD (X'C0' in the TCB)."}},
+      "The system abnormally ends the current task, writes a logrec data set error record and takes "
+      "a SNAP dump.",
+      "Fix the appendage the reason code names and rerun.  If it still fails, rerun with an ABEND "
+      "dump and call the system programmer, who finds EXCP's XDBA through TCBEXCPD (X'C0' in the "
+      "TCB)."}},
     {{"SA03"},
      {"A task tried to end normally (it returned to the system or issued SVC 3) while one or more "
       "of the subtasks it had attached were still running. A task must wait for its subtasks to "
@@ -457,12 +453,12 @@ constexpr TextRow kRows12[] = {
       "B23; a reason code in register 15 identifies it.",
       kNA, "The system abnormally ends the task that issued the WTO or WTOR.", kNA}},
     {{"SB2D"},
-     {"The overlay supervisor (SVC 45) was having program fetch load a segment from the library "
-      "when a program check occurred in the fetch recovery routine, which was already handling "
-      "an earlier abend. Overlay programs run in 24-bit mode only.",
+     {"While program fetch loaded an overlay segment from the library for the overlay supervisor "
+      "(SVC 45), its recovery routine, already handling an earlier abend, took a program check. "
+      "Overlay programs run in 24-bit mode only.",
       kNA, kActOverlayEnded,
-      "Check the linkage editor input to see that the overlay structure is designed correctly, "
-      "correct it, assemble and link edit the program again, and rerun the job. "}},
+      "Review the linkage editor input that defines the overlay structure and fix any design error "
+      "in it; then assemble, link edit and rerun the program. "}},
     {{"SB37"},
      {"The system needed more space for an output data set on DASD and could not get it: the "
       "volume was full, or the data set had its maximum extents on the volume (16 for basic "
@@ -526,26 +522,27 @@ constexpr TextRow kRows12[] = {
       "statements or program request if they caused the error, and resubmit the job; if not, "
       "contact the system programmer. "}},
     {{"SC03"},
-     {"A task tried to end normally with data sets still open, and DFP could not close them: it "
-      "returned a nonzero code, an earlier error had been ignored by a recovery routine or a DCB "
-      "abend exit, or the DCB had been changed (the program holding it open issued XCTL, its "
-      "storage was freed, or the program altered it). ",
+     {"A task tried to end normally with data sets open that DFP could not close: DFP gave a "
+      "nonzero return code, a recovery routine or DCB abend exit had ignored an earlier error, or "
+      "the DCB had been changed (its program issued XCTL, its storage was freed, or it was "
+      "altered). ",
       kNA,
       "The system abnormally ends the task and may issue message IEC999I with the address of the "
       "DEB it could not close.",
-      "The word at X'18' in the DEB named by IEC999I points to the DCB or ACB; a freed one is a "
-      "program error.  Close every data set before the task ends, keep open DCBs intact, and run "
-      "the job again. "}},
+      "DEB+X'18' (the DEB IEC999I names) points to the DCB or ACB; if that was freed, the program "
+      "is at fault, often in subtask processing.  Correct it and rerun. For an SVC dump, the "
+      "operator sets SLIP SET,COMP=C03,ACTION=SVCD,END. "}},
     {{"SC0D"},
-     {"A system component met an error it did not expect, such as an unforeseen program check "
-      "or unexpected data from an I/O device, and issued C0D to enter recovery or percolate. "
-      "Several components use it; under ISAM it means too many error IOBs.",
+     {"A system component met an error it did not expect, e.g. an unforeseen program check or "
+      "unexpected data from an I/O device; several components use C0D for this. 5E000101 -> a page "
+      "fix met a fixed page without central storage. 2A00010x or 2A00020x: a page free named a TCB "
+      "where the page fix named TCB zero; the control blocks were not found. 0025xxxx: Basic "
+      "HyperSwap socket codes. ISAM: too many error IOBs.",
       kNA,
-      "Recovery may gather documentation and retry, or pass C0D on to other recovery routines. "
-      "A RCVY ABT system trace entry shows the reason code and where C0D was issued.",
-      "For ISAM, free the dynamic buffer of each READ (FREEDBUF). Otherwise find the component "
-      "from the trace entry and the reason code, e.g. 5E000101 -> a fixed page has no central "
-      "storage; IBM support interprets most codes."}},
+      "Recovery may gather documentation and retry, or pass C0D on to other recovery routines. A "
+      "RCVY ABT system trace entry shows the reason code and where C0D was issued.",
+      "For ISAM, free the dynamic buffer of each READ (FREEDBUF). Otherwise find the component from "
+      "the trace entry and the reason code; most codes need IBM support to interpret."}},
     {{"SC13"},
      {"OPEN (SVC 19) found a conflict between the request and the data set: for example a "
       "concatenation of data sets that the access method cannot handle together, or an OPEN "
@@ -573,8 +570,9 @@ constexpr TextRow kRows12[] = {
       "Look in the system log near the time of the abend for the command or message that caused "
       "the ending, settle it with the operator, and resubmit the job."}},
     {{"SC2D"},
-     {"The overlay supervisor (SVC 45) had program fetch load a segment the program asked for, "
-      "and fetch could not get enough storage for the module or for its control blocks.",
+     {"Program fetch, loading an overlay segment for the overlay supervisor (SVC 45), could not get "
+      "enough storage for the module or its control blocks (overlay programs run in 24-bit mode "
+      "only).",
       kNA, kActOverlayEnded, kNA}},
     {{"SC37"},
      {"End-of-volume processing (SVC 55) for a data set found an error when it tried to switch "
@@ -702,15 +700,16 @@ constexpr TextRow kRows13[] = {
       "Read the system and job logs for the command or limit that ended the job.  Correct the "
       "cause and resubmit the job."}},
     {{"SD23"},
-     {"A WTO or WTOR (SVC 35) failed.  Register 15 holds xxxxyyyy, xxxx internal: 0002 -> wrong "
-      "line count (several lines on a SYNCH=NO WTOR, none on a multiline WTO, over 14 with "
+     {"A WTO or WTOR (SVC 35) failed.  Register 15 holds xxxxyyyy (xxxx internal); yyyy: 0002 -> "
+      "wrong line count (several lines on a SYNCH=NO WTOR, none on a multiline WTO, over 14 with "
       "SYNCH=YES). 0003 -> parameter list not accessible. 0004 -> zero text length. 0005 -> text "
-      "too long for its line type, truncated. 0006 -> authorized keywords outside key 0-7. "
-      "0007 -> mutually exclusive options (CONSID and CONSNAME). 0008 -> bad list structure (WPX "
-      "length, WQEBLK, zero WPL address). 0009 -> zero text address. ",
+      "too long for its line type, truncated. 0006 -> authorized keywords outside key 0-7. 0007 -> "
+      "mutually exclusive options (CONSID with CONSNAME, clashing line types, a WTOR prefix with a "
+      "WPX). 0008 -> bad list structure (WPX length, WQEBLK, zero WPL address). 0009 -> zero text "
+      "address. ",
       kNA, kNA,
-      "Correct the WTO or WTOR as the reason code shows, coding its list and execute forms with "
-      "the same operands, and rerun the job."}},
+      "Correct the macro as the reason code shows (list and execute forms need the same operands) "
+      "and rerun the job."}},
     {{"SD2D"},
      {"The overlay supervisor (SVC 45) found that the overlay load module's structure was not "
       "valid when it tried to load a segment: the records that describe the segment, or the "
@@ -792,13 +791,12 @@ constexpr TextRow kRows13[] = {
       "set error record describing it.",
       kNA}},
     {{"SE03"},
-     {"A task tried to end normally (RETURN, or a branch to the address in register 14) while "
-      "still in step-must-complete status: it had issued STATUS, RESERVE or ENQ with SET,MC and "
-      "no STATUS or DEQ with RESET,MC to match. ",
+     {"A task tried to end normally (RETURN, or a branch on register 14) while still in "
+      "step-must-complete status: it had issued STATUS, RESERVE or ENQ with SET,MC and no STATUS or "
+      "DEQ with RESET,MC to match. ",
       kNA, kActAbnormallyEndsTask,
-      "Pair every STATUS, RESERVE or ENQ with SET,MC with a STATUS or DEQ with RESET,MC before the "
-      "task returns, and run the job again. For an SVC dump, have the operator set "
-      "SLIP SET,COMP=E03,ACTION=SVCD,END."}},
+      "Give each SET,MC its RESET,MC before the task returns, and run the job again. For an SVC "
+      "dump, have the operator set SLIP SET,COMP=E03,ACTION=SVCD,END."}},
     {{"SE06"},
      {"The contents supervisor found an error while processing a z/OS UNIX exec, fork, loadhfs "
       "or deletehfs function. Register 15 holds the reason code xxyy: xx names the function "

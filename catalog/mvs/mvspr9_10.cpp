@@ -598,14 +598,15 @@ constexpr TextRow kRows10[] = {
       "fault; otherwise report the failure, with the dump and the messages, to the system "
       "programmer."}},
     {{"S800"},
-     {"EXCP (SVC 0) met an error in an I/O request: 01 -> its channel program validity check "
-      "found an access protection or page-fix error (IDAWs or CCWs reached with the wrong key, a "
-      "restricted CCW operation, pages outside the caller's ASID). 02 -> a system error. 03 -> "
-      "page fixing the DEB of an EXCP V=R request failed. 04 -> EXCPVR (SVC 114) page fixing or "
-      "unfixing failed. Further codes are documented. ",
+     {"EXCP (SVC 0) met an error in an I/O request. 01 -> a protection or page-fix error in channel "
+      "program checks: the IDAW, CCW or zHPF check used a wrong key, a CCW tried a restricted "
+      "operation, or pages to fix lay outside the caller's ASID. 02 -> system error. 03 -> page fix "
+      "of the DEB of an EXCP V=R request failed. 04 -> EXCPVR (SVC 114) page fix or unfix failed. "
+      "05 -> the IOBE asked for 64-bit IDAWs; more codes follow. Also issued when an LRA on a page "
+      "of a just-fixed buffer gives a nonzero condition code (page not valid). ",
       kNA, "The system abnormally ends the task that issued the I/O request.",
-      "For 01, correct the channel program; for 02, the system programmer looks for a fix. Then "
-      "run the job again.  "}},
+      "For 01, correct the channel program; for 02, the system programmer looks for a fix. Then run "
+      "the job again.  "}},
     {{"S804"},
      {"A GETMAIN macro (SVC 4) asked for more virtual storage than was free in the job step's "
       "region or in the subpool requested. Message IEA705I shows the failing request.",
