@@ -100,74 +100,52 @@ constexpr TextRow kRows[] = {
       "not assign a logical group (no storage, or too high a relative page number).",
       kNA, kActVioDump, kRespSupervisorDumpToSysprog}},
     {{"S0E2"},
-     {"The routine serving supervisor call 226 (X'E2'), a number the installation assigns "
-      "to its own or a product's SVC routines, found an error in the request it was given "
-      "and ended the caller.",
-      "Possible causes: registers 0, 1 and 15 at the SVC did not hold what the routine "
-      "expects (a parameter list address, a function code or a token); the parameter list "
-      "lies in storage the caller cannot access in its key. ",
+     {"The routine serving supervisor call 226 (X'E2'), an SVC number the installation or a "
+      "product assigns, found an error in its request and ended the caller.",
+      "The registers at the SVC, saved in the dump, show what the SVC 226 routine was given. ",
       kActEndsHighSvcCaller,
-      "Compare the registers at the time of the SVC in the dump with the interface of the "
-      "routine installed as SVC 226. Correct the caller and run the job again."}},
+      "Compare the registers at the SVC in the dump with the interface of the SVC 226 routine. "
+      "Correct the caller and run the job again."}},
     {{"S0E3"},
-     {"An error occurred during processing of supervisor call 227 (X'E3'), one of the "
-      "numbers reserved for SVC routines added by the installation or by products; the "
-      "routine ended the program that called it.",
-      "Possible causes: the caller was not authorized for the function although the SVC "
-      "table entry demands it; the parameters were not valid. Register 15 at the time of "
-      "the abnormal end may hold a reason code set by the routine. ",
+     {"An error occurred during processing of supervisor call 227 (X'E3'), a number reserved for "
+      "installation or product SVC routines; the routine ended its caller.",
+      "Register 15 at the abnormal end may hold a reason code set by the SVC 227 routine. ",
       kActEndsHighSvcCaller,
-      "Check whether the SVC 227 routine requires authorization and whether the calling "
-      "program meets it; if it does not, run the program from an authorized library or "
-      "change the caller. Correct the parameters and run the job again."}},
+      "Check what the SVC 227 routine expects of its caller, correct the caller and run the job "
+      "again."}},
     {{"S0E4"},
-     {"The routine installed for supervisor call 228 (X'E4') found a request it could not "
-      "process, or an error occurred in it; SVC 228 lies in the range that the "
-      "installation and products assign to their own SVC routines.",
-      "Possible causes: the SVC routine was entered through a type or attribute in the SVC "
-      "table that does not fit how it was written; the routine program checked because a "
-      "caller's data area was overlaid. ",
+     {"The routine installed for supervisor call 228 (X'E4'), in the range kept for installation "
+      "and product SVCs, could not process its request or failed.",
+      "The SVC table entry for 228 tells which routine was entered, with which attributes. ",
       kActEndsHighSvcCaller,
-      "Have the system programmer check the SVC table entry for 228 against the routine's "
-      "documentation. If the routine program checked, correct the overlay in the caller or "
-      "the routine, and run the job again."}},
+      "Have the system programmer check the SVC table entry for 228 against the routine installed "
+      "there. Run the job again."}},
     {{"S0E5"},
-     {"During processing of supervisor call 229 (X'E5'), the routine the installation or a "
-      "product defined for that number ended the calling program because it found an error.",
-      "Possible causes: SVC 229 was not defined in this system, so the caller reached a "
-      "routine that belongs to another product; an input data area held values out of "
-      "range. Register 1 at the time of the SVC normally addresses the parameter list the "
-      "routine examined. ",
+     {"The routine that the installation or a product defined for supervisor call 229 (X'E5') "
+      "found an error and ended the calling program.",
+      "Register 1 at the SVC normally addresses the parameter list the SVC 229 routine read. ",
       kActEndsHighSvcCaller,
-      "Make sure the product that owns SVC 229 is installed and started at the level the "
-      "calling program needs, and that the caller passes a parameter list in the form it "
-      "expects. Run the job again."}},
+      "Make sure the product that owns SVC 229 is installed at the level the caller needs, then "
+      "run the job again."}},
     {{"S0E6"},
      {"An error occurred during processing of supervisor call 230 (X'E6'). This number "
       "belongs to the installation-defined range of the SVC table, and the routine "
       "installed for it rejected the caller's request or failed.",
       kNA, kActEndsHighSvcCaller, kRespHighSvcOwner}},
     {{"S0E7"},
-     {"The routine serving supervisor call 231 (X'E7'), which lies among the SVC numbers "
-      "the installation or products define for themselves, found an error and ended the "
-      "program that issued the SVC.",
-      "Possible causes: the caller held a lock or ran disabled, under an SRB or in cross "
-      "memory mode when the routine does not allow it; a control block it receives from "
-      "the caller was overlaid. ",
+     {"The routine serving supervisor call 231 (X'E7'), one of the SVC numbers that the "
+      "installation or products define, found an error and ended the caller.",
+      "The dump shows whether the caller or the SVC 231 routine is at fault. ",
       kActEndsHighSvcCaller,
-      "Use the dump to see whether the caller or the SVC 231 routine is at fault. Correct "
-      "the calling program's environment or data, or have the owner of the routine correct "
-      "it, and run the job again."}},
+      "Have the owner of the faulty program, the caller or the SVC 231 routine, correct it. Run "
+      "the job again."}},
     {{"S0E8"},
-     {"An error occurred during processing of supervisor call 232 (X'E8'): the routine "
-      "that the installation or a product put in the SVC table for this number found the "
-      "request not valid or could not complete it.",
-      "Possible causes: the function code in register 0 or register 15 was not one the "
-      "routine supports; the length or count in the parameter list was zero or too large; "
-      "an output area lies in storage the caller cannot access. ",
+     {"An error occurred during processing of supervisor call 232 (X'E8'): the routine put in the "
+      "SVC table for it by the installation or a product rejected the request.",
+      "The function code and parameter list given to SVC 232 are in the registers at the SVC. ",
       kActEndsHighSvcCaller,
-      "Correct the function code, lengths and areas the program passes to SVC 232, using "
-      "the documentation of the routine installed under that number. Run the job again."}},
+      "Correct what the program passes to SVC 232 as the routine's documentation asks. Run the "
+      "job again."}},
     {{"S0F0"},
      {"An error occurred in the SVC first level interruption handler (FLIH) while it "
       "routed a supervisor call to its routine: the handler could not build or queue the "
@@ -185,8 +163,7 @@ constexpr TextRow kRows[] = {
       "interruption, or the handler found the save areas and control blocks of the "
       "interrupted unit of work not valid. ",
       "The logrec record shows the program old PSW and the interruption code of the "
-      "recursive program check. Possible causes: an overlay of the prefixed save area or "
-      "of the task's request block chain; a hardware error. ",
+      "recursive program check. ",
       kActInterruptHandlerLogrec,
       "Give the logrec data set error record and the dump to the system programmer. If the "
       "records point to the hardware, have the processor checked."}},
@@ -223,10 +200,7 @@ constexpr TextRow kRows[] = {
     {{"S0F6"},
      {"uring processing of a SETEVENT macro, the system found an error in the request and "
       "could not set up the event the caller asked for. ",
-      "Possible causes: the parameter list address was zero or pointed to storage the "
-      "caller cannot access; the event identifier or the exit address was not valid; the "
-      "caller was not in the authorized state or key the macro requires; a reserved field "
-      "in the parameter list was not zero. ",
+      "Check the SETEVENT operands and the parameter list that the program built for the macro. ",
       "The system abnormally ends the program that issued the SETEVENT macro, with "
       "completion code 0F6.",
       "Correct the SETEVENT macro operands, or the program error that overlaid the "
@@ -277,9 +251,9 @@ constexpr TextRow kRows[] = {
       kNA,
       "he system abnormally ends the program experiencing the error. It writes a logrec "
       "data set error record for the system routine that failed.",
-      "Look at the logrec record to find the system routine and the program it served. If "
-      "the program passed it bad data or addresses, correct the program; otherwise give "
-      "the dump and the logrec record to the system programmer. Run the job again."}},
+      "Find the failing system routine and the program it served in the logrec record. Correct "
+      "bad data or addresses that the program passed; otherwise give the dump and the record to "
+      "the system programmer."}},
     {{"S0FC"},
      {"The system found an error while processing a request for system storage or system "
       "serialization on behalf of a task. The condition indicates damage to system control "

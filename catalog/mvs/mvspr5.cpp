@@ -104,13 +104,14 @@ constexpr TextRow kRows[] = {
       "drive or recreate the data set; for a label that is not valid, check that the LABEL and "
       "VOL parameters match how the tape was written. Run the job again."}},
     {{"S138"},
-     {"An ENQ macro (SVC 56) asked for a resource that the issuing task had already requested "
-      "and not released, without coding RET=TEST, USE, CHNG or HAVE. A task may hold only one "
-      "request for a given queue name, resource name and scope. ",
+     {"Global resource serialization found an error in an ENQ macro (SVC 56): either one ENQ "
+      "listed the same resource more than once, or the task issued a second ENQ for a resource it "
+      "had already requested, with no DEQ in between and without RET=TEST, USE or HAVE on the "
+      "second. ",
       kNA, kActEndsEnqDeqTask,
-      "Keep track of the resources the task has requested and do not request one again before "
-      "DEQ releases it; where a second request can occur, code RET=HAVE. Correct the program and "
-      "run the job again."}},
+      "Remove the duplicate from the resource list; otherwise code RET=TEST, USE or HAVE on the "
+      "second ENQ, put a DEQ between the two, or drop one of them. If it persists, check the "
+      "parameter list that register 1 addressed in the SVC 38 trace entry. Run the job again."}},
     {{"S139"},
      {"During processing of a FREEDBUF macro (SVC 57), the system found that the buffer to be "
       "returned was not in the data set's buffer pool, for example because it was already freed, "
@@ -153,13 +154,17 @@ constexpr TextRow kRows[] = {
       "passed them, and pair every SYNADRLS with a SYNADAF issued before it. Correct the program "
       "and run the job again."}},
     {{"S145"},
-     {"During processing of a BSP macro (SVC 69), the system found that the data control block "
-      "was not open, did not describe a BSAM data set, or was on a device that cannot backspace; "
-      "the block to be skipped back over could not be located. ",
+     {"During backspace processing (BSP macro, SVC 69) the system found the caller's control "
+      "blocks unusable; message IEC916I gives the return code: 01 the DCB addressed by register 1 "
+      "lies outside the caller's region; 02 the DCB and its DEB do not point to each other; 03 "
+      "the device type in the DCB is wrong; 04 the DCB's pointer into the device characteristics "
+      "table is wrong; 05 (normal scheduling) the DCB does not lead to a valid IOB in the region; "
+      "06 (chained scheduling) no valid main IOB; 07 (chained scheduling) no valid ICB; 08 the "
+      "ICBs are chained wrongly or DCBNCP is below their number (with normal scheduling, the same "
+      "fault in the IOBs). ",
       kNA, kActEndsDataMgmtTask,
-      "Issue BSP only for a BSAM data set that is open on tape or direct access, after the READ "
-      "or WRITE before it has been checked with CHECK, and correct any code that changes the "
-      "DCB. Run the job again."}},
+      "Check that register 1 held the right DCB address when BSP was issued and that nothing "
+      "overlaid the DCB, its IOBs or ICBs after OPEN. Correct the program and run the job again."}},
     {{"S147"},
      {"An error occurred during processing of supervisor call 71 (X'47'), through which "
       "device-dependent access method support assigns, queries and releases buffers: the DCB or "
@@ -311,9 +316,13 @@ constexpr TextRow kRows[] = {
       "shows it). For 0008, make sure the requested ESR is installed on this system. If an IBM "
       "module issued the SVC, search the problem reporting databases and give the dump to IBM."}},
     {{"S16E"},
-     {"An error occurred during processing of supervisor call 110 (X'6E'); the SVC routine found "
-      "the request it was given not valid, or could not complete it for the caller, and ended "
-      "the caller. ",
+     {"DEBCHK, issued by the system for the DEB that a DCB of the program points to (DCBDEBAD), "
+      "failed; register 15 holds: 04 the DEB is not in the DEB table, so it "
+      "cannot be verified, deleted or purged; 08 TYPE is not VERIFY, ADD, DELETE or PURGE; 0C a "
+      "program not authorized used a TYPE other than VERIFY; 10 DEBDCBAD does not point to a DCB; "
+      "14 the AM value differs from DEBAMTYP; 18 TYPE=ADD for a DEB not on the TCB's DEB chain; "
+      "1C TYPE=ADD with DEBAMTYP or DEBTBLOF zero, the DEB already in the table, or the DEB in "
+      "fetch-protected storage; 20 TYPE=ADD with the DEB table at its 32760-byte maximum. ",
       kNA, kNA, kRespKeepDumpForSysprog}},
     {{"S171"},
      {"A PGFIX, PGFREE, PGLOAD, PGOUT, PGRLSE or PGANY paging request was not valid; perhaps its "

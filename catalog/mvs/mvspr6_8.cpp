@@ -77,16 +77,17 @@ constexpr TextRow kRows6[] = {
       "diagnostic work area (SDWA) in the logrec record names the original error. ",
       kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
     {{"S200"},
-     {"During processing of an EXCP or EXCPVR request (SVC 0), the system found that a control "
-      "block used for the I/O request, such as the IOB, the ECB, the DCB or the DEB, or a data "
-      "area named by the channel program, lay in storage that the requesting task may not use "
-      "with its protection key.",
+     {"While EXCP validated an I/O request (EXCP or EXCPVR, SVC 0), it met an error that a "
+      "three-digit reason code describes. First digit: 1nn a control block's storage key differs "
+      "from the key in the caller's RB; 2nn a segment translation error and 3nn a page "
+      "translation error, both from a bad address (passed wrongly, overlaid, freed early, or a "
+      "data set closed too soon). Second digit, the phase: n1n front end; n2n back end (DASD ERP, "
+      "PCI, purge, FRR); n3n post-processing.",
       kNA,
       "The system abnormally ends the task that issued the EXCP macro. The I/O request is not "
       "started.",
-      "Check that the IOB, the ECB, the DCB, the DEB and the data areas named in the channel "
-      "program all belong to the program and are in storage of its key; a storage overlay often "
-      "leaves a bad address in one of them. Correct the program and run the job again."}},
+      "Check that the IOB, ECB, DCB, DEB and channel program areas belong to the program, are in "
+      "its key and were not overlaid or freed. Correct the program and run the job again."}},
     {{"S201"},
      {"During processing of a WAIT or WAITR macro (SVC 1), the system found that the address of an "
       "event control block (ECB), or an address in the list of ECBs, was not valid: it was not on "
@@ -201,15 +202,18 @@ constexpr TextRow kRows6[] = {
       "on another drive, or with another volume if the tape is damaged. If the error recurs on "
       "sound hardware, report it to the system programmer."}},
     {{"S215"},
-     {"During processing of a STOW macro (SVC 21), the system found an error in the request: the "
-      "DCB given was not open for output or update to a partitioned data set, or the address of "
-      "the directory entry list was not valid. ",
+     {"During STOW processing (SVC 21, module IGCT0021) DFSMSdfp found the caller's input "
+      "unusable; message IEC910I gives the return code: 01 the DCB addressed by register 1 lies "
+      "outside the caller's region; 02 the DCB and its DEB do not point to each other; 03 the "
+      "DCB's entry pointer to the device characteristics table is wrong; 04 the parameter list "
+      "addressed by register 0 lies outside the caller's region. ",
       "NE",
-      "The system abnormally ends the program that issued the STOW macro; the directory is not "
-      "changed.",
-      "Open the DCB for output or update before STOW is issued, and point the macro at a correctly "
-      "built directory entry list in the program's own storage. Correct the program and run the "
-      "job again."}},
+      "If the DCB lies in the caller's region, the system tries to trace it to the GTF trace data "
+      "set; then it ends the task.",
+      "For 01 to 03, make sure register 1 held the right DCB address when SVC 21 was issued and "
+      "that nothing overlaid the DCB after OPEN; for 04, that register 0 addressed a parameter "
+      "list inside the region. For a trace, run GTF with TRACE=SYS,USR,SLIP and code "
+      "DCB=DIAGNS=TRACE on the DD statement."}},
     {{"S218"},
      {"During processing of a DEVTYPE macro (SVC 24), the system found that the DD name or the "
       "output area address given in the macro was not valid, so the device characteristics could "
@@ -513,14 +517,18 @@ constexpr TextRow kRows6[] = {
       "the SDWA of the logrec record. ",
       kNA, kActEndsUserSvcCaller, kRespIdentifyUserSvc}},
     {{"S300"},
-     {"During processing of an EXCP or EXCPVR request (SVC 0), the I/O supervisor found an error "
-      "in a control block used for the request, for example a data extent block (DEB) that did "
-      "not match the DCB, or an IOB whose fields were not valid for the device. ",
+     {"EXCP processing found an error in an I/O request; the reason code tells which: 1 (front "
+      "end) or 2 (related request) a DEB that is not in the DEB table, whose DEBTBLOF offset is "
+      "out of range, or whose address taken from the DCB matches no table entry; 3 the DEB is "
+      "neither an EXCP nor an ISAM DEB; 4 the IOBM field of the IOB exceeds DEBNMEXT; 5 the RRQ "
+      "address in the DEB differs from that in an RQE of the DEB; 6 data set name hiding is "
+      "active and the user may not read the VTOC; 7 a bad IOB on the IOB restore chain during "
+      "purge; 8 a bad DEB in the job step TCB's DEB table during purge. ",
       kNA,
-      "The system abnormally ends the task that issued the EXCP request; the channel program is "
-      "not started.",
-      "Check how the program builds the IOB and the channel program for EXCP, and that the DCB it "
-      "names is open. Correct the program and run the job again."}},
+      "The system abnormally ends the current task and takes a SNAP dump; for reason code 8 it "
+      "only records the condition and goes on.",
+      "Correct the control blocks the reason code names; in the dump, TCBEXCPD at X'C0' in the "
+      "TCB points to the EXCP debugging area (XDBA). Run the job again."}},
     {{"S301"},
      {"During processing of a WAIT or WAITR macro (SVC 1), the system found that the wait bit was "
       "already on in an event control block (ECB) named by the macro: another WAIT was still "
@@ -852,14 +860,16 @@ constexpr TextRow kRows8[] = {
       "during a second recursion.",
       kNA, kActEndsCurrentTaskLogrec, kRespRerunContactSysprog}},
     {{"S400"},
-     {"During processing of an EXCP or EXCPVR request, the system found that the data extent block "
-      "(DEB) or the DCB named by the IOB was not valid: the DEB was not on the task's chain of "
-      "DEBs or did not point back to the DCB, often because the data set had been closed or the "
-      "control blocks had been overlaid.",
-      kNA, "The system abnormally ends the task that issued the EXCP request.",
-      "Issue EXCP only for a DCB that is open, and check that the IOB points to it and that "
-      "neither block was overwritten. Wait on the ECB of every request before the data set is "
-      "closed. Correct the program and run the job again."}},
+     {"Execute channel program (EXCP) processing found an error in an I/O request: the DCB "
+      "address in the data extent block (DEB) differs from the one in the caller's IOB, as when "
+      "the data set is not open or its control blocks were freed early or overlaid; or EXCPVR was "
+      "issued for a DCB opened for BSAM, BPAM or QSAM, which allow only EXCP or XDAP; or one of "
+      "these access methods found its internal control blocks, kept in the program's key, damaged "
+      "(the address checked is in register 11).",
+      kNA, "The system abnormally ends the task and may take an SVC dump.",
+      "Make sure the data set is open and the program leaves its control blocks alone. In a dump, "
+      "field TCBEXCPD at X'C0' in the TCB points to the EXCP debugging area (XDBA). Correct the "
+      "program and run the job again."}},
     {{"S401"},
      {"During processing of a WAIT or WAITR macro, the system found that the caller was in a state "
       "from which it may not wait.",
