@@ -170,11 +170,10 @@ constexpr TextRow kRows[] = {
     {{"S0F2"},
      {"An error occurred in the input/output interruption handler while it processed an "
       "I/O interruption: the handler failed or found the control blocks for the device in "
-      "a state it could not use, so it could not give the interruption to its requester. ",
+      "a state it could not use. ",
       kNA, kActInterruptHandlerLogrec,
       "Give the logrec data set error record, the dump and any IOS messages naming the "
-      "device to the system programmer. If one device keeps appearing, have that device "
-      "and its channel paths checked."}},
+      "device to the system programmer."}},
     {{"S0F3"},
      {"A machine check interruption occurred that the hardware and the machine check "
       "handler could not correct. The damage affected the unit of work running on the "
@@ -183,8 +182,7 @@ constexpr TextRow kRows[] = {
       "The machine check handler issues messages about the failure, writes a logrec data "
       "set error record and abnormally ends the affected task or address space. If the "
       "processor cannot continue, it is taken offline.",
-      "Run the job again; a single machine check rarely recurs at the same place. Give the "
-      "logrec data set error records to the system programmer, who should involve the "
+      "Run the job again. Give the logrec data set error records to the system programmer, who should involve the "
       "hardware support for the processor if they repeat."}},
     {{"S0F4"},
      {"An internal error occurred in a DFSMSdfp component, such as PDSE processing, the "
@@ -194,8 +192,7 @@ constexpr TextRow kRows[] = {
       kNA,
       "The system abnormally ends the task that used the failing DFSMSdfp service, writes "
       "a logrec data set error record and usually takes an SVC dump.",
-      "Note the return code and reason code from the abend message or the dump. For PDSE "
-      "errors, rebuild the data set if it is damaged. If no fix applies, give the dump to "
+      "Note the return code and reason code from the abend message or the dump. If no fix applies, give the dump to "
       "the system programmer."}},
     {{"S0F6"},
      {"uring processing of a SETEVENT macro, the system found an error in the request and "
@@ -256,8 +253,7 @@ constexpr TextRow kRows[] = {
       "the system programmer."}},
     {{"S0FC"},
      {"The system found an error while processing a request for system storage or system "
-      "serialization on behalf of a task. The condition indicates damage to system control "
-      "blocks rather than a mistake in the calling program. ",
+      "serialization on behalf of a task. ",
       kNA,
       "The system abnormally ends the task for which the request was made, writes a logrec "
       "data set error record and requests an SVC dump.",
@@ -269,12 +265,11 @@ constexpr TextRow kRows[] = {
       kNA,
       "The system abnormally ends the current task or SRB, writes a logrec data set error "
       "record and continues processing.",
-      "Run the job again. If the failure recurs in the same place, save the logrec data "
+      "Run the job again. If it recurs, save the logrec data "
       "set error records and the dump and give them to the system programmer."}},
     {{"S0FE"},
      {"An internal error occurred in the system while it processed a service for the "
-      "current task: a consistency check in a supervisor routine failed, showing that a "
-      "system control block was not in the state the routine expected. ",
+      "current task: a consistency check in a supervisor routine failed. ",
       kNA,
       "The system abnormally ends the current task and requests an SVC dump of the address "
       "space with the system areas.",

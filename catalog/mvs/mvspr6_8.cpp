@@ -951,13 +951,16 @@ constexpr TextRow kRows8[] = {
       "Run the job again; if the error recurs, ask the system programmer to examine the VTOC of "
       "the volume. Check the data set contents before they are used again."}},
     {{"S422"},
-     {"The system ended the job because it could not be run as submitted: it needed more of a "
-      "scheduler resource than the system allows, such as more job steps or DD statements than "
-      "the limit. A reason code identifies the condition.",
-      kNA, "The system ends the job and issues a message describing the limit that was exceeded.",
-      "Split the job into smaller jobs, or reduce the number of steps or DD statements in the "
-      "failing step, and submit it again. The message issued with the code names the limit, so "
-      "the job can be cut down to fit it."}},
+     {"A general-use abend that the system treats much like the 222 of a CANCEL; a task already "
+      "in recovery does not get it, and the reason code decides whether it can be retried. The "
+      "reason code is xxxxyyzz: xxxx is the issuer's own, yy names the issuer (01 z/OS UNIX "
+      "System Services, 02 JES2, 03 BCP console services, 04 TCP/IP, 05 JES3) and zz makes it "
+      "unique. z/OS UNIX: xxxx01zz, zz 01 to 7F, the signal that ended the task after an "
+      "application error; xxxx0109 a signal that ends the job step task without retry; xxxx0181 "
+      "exec or execMVS, and xxxx0182 _exit, issued in a process with several threads.",
+      kNA, "The system ends the task much as a CANCEL would.",
+      "Find the issuer from byte yy; for z/OS UNIX, see which signal or service ended the thread "
+      "and correct the application. Run the job again."}},
     {{"S42A"},
      {"During processing of an ATTACH macro, task management found that the ECB parameter gave "
       "an address that is not valid for the event control block to be posted when the subtask "
