@@ -495,14 +495,14 @@ constexpr TextRow kRows[] = {
       "Correct the address the CHAP operand points to, and make sure neither the address "
       "nor the TCB was overwritten by the program. Run the job again."}},
     {{"S12D"},
-     {"An error occurred in the overlay supervisor (SVC 45) while it loaded a segment of "
-      "an overlay program: the segment or entry table of the program was not valid, or the "
-      "segment could not be read from the library.",
+     {"A program requested an overlay, and the overlay supervisor found words 3 and 4 of the "
+      "overlay segment table wrong. That table sits in the load module, in the program's own "
+      "storage key, so the program can overwrite it; overlay programs run only in 24-bit mode.",
       kNA,
-      "The system abnormally ends the overlay program and issues a message about the "
-      "segment load.",
-      "Link-edit the overlay program again to rebuild its segment and entry tables. If an "
-      "input/output error occurred, check the library. Run the job again."}},
+      "The system abnormally ends the program that requested the overlay and writes an ABEND dump "
+      "if a dump DD statement is present.",
+      "Find and correct the code that changed the overlay segment table, then assemble, link edit "
+      "and run the program again."}},
 };
 
 }  // namespace

@@ -263,13 +263,15 @@ constexpr TextRow kRows6[] = {
       "boundary, and make sure it holds the TCB address when CHAP runs and is not overwritten. "
       "Run the job again."}},
     {{"S22D"},
-     {"An error occurred during overlay processing (SVC 45), when the overlay supervisor was asked "
-      "to load a segment: the segment table or an entry table of the overlay program was not "
-      "valid, usually because the program had stored into it. ",
-      kNA, "The system abnormally ends the overlay program.",
-      "Check the program for instructions that store into the segment table or the entry tables "
-      "of the overlay structure, and link edit the program again if the load module may be "
-      "damaged. Run the job again."}},
+     {"A program requested an overlay, and the overlay supervisor found an address in the overlay "
+      "segment table or the entry table that points outside the virtual storage of the job step. "
+      "Both tables sit in the load module, in the program's own key; overlay programs run only in "
+      "24-bit mode. ",
+      kNA,
+      "The system abnormally ends the program that requested the overlay, with an ABEND dump if a "
+      "dump DD statement is present.",
+      "Find and correct the code that changed the segment table or the entry table, then "
+      "assemble, link edit and run the program again."}},
     {{"S22F"},
      {"During processing of an STIMER or STIMERM macro (SVC 47), the system found an error: the "
       "address of the time interval, of the exit routine or of the parameter list was not valid, "
