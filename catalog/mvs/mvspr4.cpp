@@ -148,9 +148,7 @@ constexpr TextRow kRows[] = {
       "job again."}},
     {{"S0F0"},
      {"An error occurred in the SVC first level interruption handler (FLIH) while it "
-      "routed a supervisor call to its routine: the handler could not build or queue the "
-      "request block for the SVC, or it found the SVC table entry or the caller's state "
-      "not usable. ",
+      "routed a supervisor call to its routine. ",
       kNA,
       "he system issues error messages. The system abnormally ends the task that issued "
       "the supervisor call and writes a logrec data set error record.",

@@ -325,13 +325,15 @@ constexpr TextRow kRows6[] = {
       "not keep an unusually large number of requests outstanding. Correct the program and run "
       "the job again; if storage was short, tell the system programmer."}},
     {{"S239"},
-     {"During processing of a FREEDBUF macro (SVC 57), which returns a buffer obtained through "
-      "dynamic buffering in BDAM or ISAM, the system found that the buffer address or the DCB "
-      "given was not valid. ",
-      kNA, "The system abnormally ends the program that issued the FREEDBUF macro.",
-      "Return to FREEDBUF only the address of a buffer that the access method supplied for the "
-      "DCB, and check that the DECB field holding that address was not overwritten. Correct the "
-      "program and rerun the job."}},
+     {"An error occurred in processing for SVC 57, which frees a buffer or extends the "
+      "unscheduled list (FREEDBUF, issued by the user or the system): the BDAM task recovery "
+      "routine found that a control block SVC 57 needed was not in the user's region or key. "
+      "Message IEC902I comes with it and explains the return code in register 15. ",
+      kNA,
+      "The system issues message IEC902I with a cleanup code that tells what the recovery "
+      "routine's cleanup of resources achieved.",
+      "Check what FREEDBUF was given: DCBBUFCB must address the buffer control block, DCBDYNB the "
+      "unscheduled list, DECAREA in the DECB the buffer being freed. Correct the program and rerun the job."}},
     {{"S23E"},
      {"During processing of a DETACH macro, task management found an error in the input; "
       "register 15 holds a reason code: 00 the protection key of the address does not match the "
@@ -557,14 +559,14 @@ constexpr TextRow kRows6[] = {
 
 constexpr TextRow kRows7[] = {
     {{"S306"},
-     {"During processing of a LINK, XCTL, LOAD or DELETE request, the system found that the "
-      "request was not allowed in the caller's state, for example an unauthorized program asked "
-      "for a module to be loaded at an address of its choosing, or for a module that may only "
-      "come from an authorized library. A reason code in register 15 tells which check failed. ",
+     {"Contents supervision refused a LINK, LOAD, XCTL or ATTACH request: a program running "
+      "authorized (supervisor state, system key or APF-authorized) asked for a module that lies "
+      "outside the APF-authorized libraries and the link pack area, which it may not call. ATTACH "
+      "with RSAPF=YES from supervisor state or key 0-7 is exempt; that subtask runs unauthorized. "
+      "A reason code in register 15 tells which check failed. ",
       kNA, kActEndsContentsRequest,
-      "Use the reason code to find the failing check. If the program must use the restricted "
-      "function, run it from an APF-authorized library; otherwise remove the option from the "
-      "macro. Run the job again."}},
+      "Put the module into an APF-authorized library or the link pack area, or attach it with "
+      "RSAPF=YES so that it runs unauthorized. Run the job again."}},
     {{"S30A"},
      {"During processing of a FREEMAIN macro with the R operand (SVC 10), the system found that "
       "the storage to be freed was not wholly allocated to the task in the subpool given, or that "
