@@ -344,13 +344,13 @@ constexpr TextRow kRows6[] = {
       "overwriting it, and in access register mode leave access register 1 alone. Correct the "
       "program and run the job again."}},
     {{"S23F"},
-     {"An error occurred during processing of a CHKPT macro (SVC 63) when the program asked for a "
-      "checkpoint: the checkpoint data set or the parameter list was not valid, and no usable "
-      "checkpoint entry could be written. ",
+     {"An error occurred during CHKPT (SVC 63) processing. A documented cause: the program wrote "
+      "its own data into the checkpoint data set, which may hold only checkpoint entries; message "
+      "IEC954I is issued before the abend. ",
       kNA, kActEndsCheckpointStep,
-      "Check the DD statement of the checkpoint data set and the DCB passed to CHKPT, and read the "
-      "IHJ messages that describe the checkpoint failure. Correct the error and run the job "
-      "again."}},
+      "Keep the checkpoint data set for checkpoint entries only, check its DD statement and the "
+      "DCB passed to CHKPT, and read IEC954I or the IHJ messages. Correct the error and rerun the "
+      "job."}},
     {{"S240"},
      {"During processing of a RDJFCB macro (SVC 64), the system could not read the job file "
       "control block: the DCB named had no DD statement in the step, the exit list entry for the "
