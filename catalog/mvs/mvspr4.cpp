@@ -25,12 +25,10 @@ constexpr std::string_view kRespHighSvcOwner =
 // The 0Dx codes without a page of their own are known only through their neighbours, which
 // say the same of each of them.
 constexpr std::string_view kReasonCrossMemoryGroup =
-    "A program check ended the program with a completion code of the 0Dx group, which the system "
-    "uses for program interruptions of the cross memory facilities (program call, program "
-    "return, program transfer, ASN translation and address space switching). The program "
-    "interruption code in the logrec record and the system trace names the exception, and the "
-    "last PC, PR, PT or SSAR entry before the program check in the trace shows the instruction "
-    "that raised it. The neighbouring codes 0D4, 0D7 and 0DA each stand for one such "
+    "A program check ended the program with a code of the 0Dx group, which the system gives to "
+    "program interruptions of the cross memory instructions (PC, PR, PT, SSAR and address space "
+    "switching). The interruption code in the logrec record and the last such instruction in "
+    "the system trace show which one failed; 0D4, 0D7 and 0DA each stand for one such "
     "exception. ";
 constexpr std::string_view kActVioDump =
     "The system writes the input parameter list (IDAVOP1), the DSPCT header (IDAVBPH) and the "
@@ -128,9 +126,8 @@ constexpr TextRow kRows[] = {
       "Make sure the product that owns SVC 229 is installed at the level the caller needs, then "
       "run the job again."}},
     {{"S0E6"},
-     {"An error occurred during processing of supervisor call 230 (X'E6'). This number "
-      "belongs to the installation-defined range of the SVC table, and the routine "
-      "installed for it rejected the caller's request or failed.",
+     {"The routine installed for supervisor call 230 (X'E6'), an installation-defined SVC "
+      "number, rejected the request or failed.",
       kNA, kActEndsHighSvcCaller, kRespHighSvcOwner}},
     {{"S0E7"},
      {"The routine serving supervisor call 231 (X'E7'), one of the SVC numbers that the "
@@ -175,7 +172,7 @@ constexpr TextRow kRows[] = {
     {{"S0F3"},
      {"A machine check interruption occurred that the hardware and the machine check "
       "handler could not correct. The damage affected the unit of work running on the "
-      "processor, so the system ended it to keep the error from spreading. ",
+      "processor. ",
       kNA,
       "The machine check handler issues messages about the failure, writes a logrec data "
       "set error record and abnormally ends the affected task or address space. If the "
@@ -202,10 +199,7 @@ constexpr TextRow kRows[] = {
       "parameter list, and make sure the program runs with the authority the macro "
       "requires. Run the job again."}},
     {{"S0F7"},
-     {"An internal error occurred in a supervisor function while it worked for the task: a "
-      "system routine found its own control blocks not valid and ended the task rather "
-      "than continue with damaged data. ",
-      kNA,
+     {"An internal error occurred in a supervisor function while it worked for the task. ", kNA,
       "The system abnormally ends the task, writes a logrec data set error record and "
       "takes an SVC dump.",
       kNA}},
@@ -259,7 +253,7 @@ constexpr TextRow kRows[] = {
     {{"S0FD"},
      {"An error was detected in a supervisor routine while it ran disabled on behalf of "
       "the current unit of work; the routine's functional recovery routine ended the unit "
-      "of work instead of retrying. ",
+      "of work. ",
       kNA,
       "The system abnormally ends the current task or SRB, writes a logrec data set error "
       "record and continues processing.",
@@ -273,10 +267,7 @@ constexpr TextRow kRows[] = {
       "space with the system areas.",
       kRespSupervisorDumpToSysprog}},
     {{"S0FF"},
-     {"An error occurred in a system routine that cannot be traced to any program request; "
-      "the routine ended the work it was serving so that the rest of the system can "
-      "continue. ",
-      kNA,
+     {"An error occurred in a system routine, and the routine ended the work it was serving. ", kNA,
       "The system abnormally ends the affected task and writes a logrec data set error "
       "record; system processing continues.",
       kNA}},

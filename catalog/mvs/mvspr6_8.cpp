@@ -459,19 +459,26 @@ constexpr TextRow kRows6[] = {
       "PURGEDQ must be issued in supervisor state or with a system key, and with a valid parameter "
       "list. Correct the caller or its parameters and run the job again."}},
     {{"S282"},
-     {"An error occurred during processing of a RACHECK macro or a RACROUTE REQUEST=AUTH request "
-      "(SVC 130): the parameter list contained values that are not valid, for example an "
-      "incorrect address for the entity name or the class name. ",
+     {"RACF found an error in the parameters passed for RACROUTE REQUEST=AUTH (RACHECK). Reason "
+      "code in register 15 and ICH409I: 04 bad parameter list length; 10 CSA, LOG, PRIVATE, "
+      "PROFILE, ACEE, UTOKEN, USERID or GROUPID needs APF authorization, key 0-7 or supervisor "
+      "state; 14 bad ATTR; 18 no volume serial; 1C PROFILE and ENTITY flags disagree; 20 no "
+      "resource name or PROFILE; 24 no CLASS; 30 volume serial for a class not DATASET; 34 bad "
+      "file sequence number; 38, 3C file sequence number or tape label for a non-tape data set; "
+      "40 bad tape label option; 44 bad erase-on-scratch; 48 USERID=*; 4C ENTITYX with both "
+      "lengths zero; 50 bad buffer length; 54 bad entity name length; 58 in-storage profile at "
+      "the wrong version. ",
       kNA, kActEndsRacfRequest,
-      "Check the RACHECK or RACROUTE parameter list, in particular the ENTITY, CLASS and ATTR "
-      "operands, and correct the program that built it. Run the job again."}},
+      "Correct the operand or the environment the reason code names, and run the job again."}},
     {{"S283"},
-     {"An error occurred during processing of a RACINIT macro or a RACROUTE REQUEST=VERIFY request "
-      "(SVC 131), which creates or deletes the security environment (ACEE) of a user: the "
-      "parameter list or the ACEE address given was not valid. ",
+     {"RACF found an error in the parameters passed for RACROUTE REQUEST=VERIFY (RACINIT). Reason "
+      "code in register 15 and ICH409I: 04 bad parameter list length; 14 bad ENVIR data; 18 to 24 "
+      "a user ID, password, group or new password of wrong length; 28 OIDCARD length zero; 30 and "
+      "34 ENVIR combined with operands it does not allow; 38 ENVIR=CHANGE with no ACEE; 3C *NONE* "
+      "or *BYPASS* used wrongly, or no password for a check; 44, 48 SESSION=APPCTP without POE or "
+      "APPL, or a default UTOKEN with no password. ",
       kNA, kActEndsRacfRequest,
-      "Check the user ID, group and password fields and the ACEE address passed on the RACINIT or "
-      "RACROUTE REQUEST=VERIFY request, and correct the program. Run the job again."}},
+      "Correct the VERIFY operands the reason code names, and run the job again."}},
     {{"S285"},
      {"An error occurred during processing of a RACDEF macro or a RACROUTE REQUEST=DEFINE request "
       "(SVC 133), which defines, renames or deletes a RACF resource profile: the parameter list "
