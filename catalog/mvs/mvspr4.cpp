@@ -193,8 +193,7 @@ constexpr TextRow kRows[] = {
      {"uring processing of a SETEVENT macro, the system found an error in the request and "
       "could not set up the event the caller asked for. ",
       "Check the SETEVENT operands and the parameter list that the program built for the macro. ",
-      "The system abnormally ends the program that issued the SETEVENT macro, with "
-      "completion code 0F6.",
+      "The system abnormally ends the program that issued the SETEVENT macro.",
       "Correct the SETEVENT macro operands, or the program error that overlaid the "
       "parameter list, and make sure the program runs with the authority the macro "
       "requires. Run the job again."}},
@@ -284,9 +283,7 @@ constexpr TextRow kRows[] = {
       "linkage through the SVC instruction (LINKAGE=SVC); 04 a bad ECB for a cross memory "
       "POST (XMPOST); 08 the problem program passed a bad ECB address; 10 the ECB address "
       "was zero; 14 an authorized caller using LINKAGE=SYSTEM passed a bad ECB address. ",
-      kNA,
-      "The system abnormally ends the program that issued the POST macro, with completion "
-      "code 102.",
+      kNA, "The system abnormally ends the program that issued the POST macro.",
       "Make sure the ECB address is a valid virtual storage address that the program did "
       "not overwrite, and that the key of the program issuing POST allows it to update the "
       "ECB. Correct the program and run the job again."}},
@@ -294,9 +291,7 @@ constexpr TextRow kRows[] = {
      {"An error occurred during processing of a GETMAIN macro (SVC 4): the system could "
       "not satisfy the request because it could not obtain the system storage, such as "
       "local system queue area, needed to back it. ",
-      kNA,
-      "The system abnormally ends the program that issued the GETMAIN macro, with "
-      "completion code 104.",
+      kNA, "The system abnormally ends the program that issued the GETMAIN macro.",
       "Reduce the number of storage areas the program obtains and keeps, free areas when "
       "they are no longer needed, and make sure the program does not loop issuing GETMAIN. "
       "If it persists, notify the system programmer. Run the job again."}},
@@ -328,9 +323,7 @@ constexpr TextRow kRows[] = {
      {"An error occurred during processing of an R-form GETMAIN macro (SVC 10): the system "
       "could not obtain the system storage, such as local system queue area, needed to "
       "satisfy the request for the caller. ",
-      kNA,
-      "The system abnormally ends the program that issued the R-form GETMAIN macro, with "
-      "completion code 10A.",
+      kNA, "The system abnormally ends the program that issued the R-form GETMAIN macro.",
       "Check whether the program obtains many small storage areas without freeing them or "
       "loops issuing GETMAIN; correct it so that fewer areas are held at one time. Run the "
       "job again; if it recurs, notify the system programmer."}},
@@ -366,18 +359,14 @@ constexpr TextRow kRows[] = {
      {"An error occurred during processing of a PURGE macro (SVC 16): the purge parameter "
       "list was not valid, or an error occurred while the system stopped or purged the "
       "input/output requests the list named.",
-      kNA,
-      "The system abnormally ends the program that issued the PURGE macro, with completion "
-      "code 110.",
+      kNA, "The system abnormally ends the program that issued the PURGE macro.",
       "Check the PURGE parameter list, in particular the option bytes and the DEB or "
       "request addresses it contains, and correct the program. Run the job again."}},
     {{"S112"},
      {"An error occurred during processing of a BLDL or FIND macro (SVC 18) for a "
       "partitioned data set: the DCB was not open, the list or area address was not valid, "
       "or the directory of the data set could not be read.",
-      kNA,
-      "The system abnormally ends the program that issued the BLDL or FIND macro, with "
-      "completion code 112.",
+      kNA, "The system abnormally ends the program that issued the BLDL or FIND macro.",
       "Make sure the DCB is open for a partitioned data set before issuing BLDL or FIND "
       "and that the directory is readable. Run the job again."}},
     {{"S113"},
@@ -436,9 +425,7 @@ constexpr TextRow kRows[] = {
      {"An error occurred during processing of an IOHALT macro (SVC 33), which stops "
       "input/output on a unit-record or teleprocessing device: the unit control block "
       "address was not valid, or the caller was not authorized to halt the device.",
-      kNA,
-      "The system abnormally ends the program that issued the IOHALT macro, with "
-      "completion code 121.",
+      kNA, "The system abnormally ends the program that issued the IOHALT macro.",
       "Correct the device address given to IOHALT and make sure the program is authorized "
       "to use it. Run the job again."}},
     {{"S122"},
@@ -479,8 +466,7 @@ constexpr TextRow kRows[] = {
       "Possible causes: the address is not that of a TCB; the TCB is not a subtask of the "
       "task that issued CHAP; the address is not a multiple of 4; the task it names has "
       "already ended abnormally. ",
-      "The system abnormally ends the program that issued the CHAP macro, with completion "
-      "code 12C.",
+      "The system abnormally ends the program that issued the CHAP macro.",
       "Correct the address the CHAP operand points to, and make sure neither the address "
       "nor the TCB was overwritten by the program. Run the job again."}},
     {{"S12D"},

@@ -569,8 +569,7 @@ constexpr TextRow kRows7[] = {
      {"Contents supervision refused a LINK, LOAD, XCTL or ATTACH request: a program running "
       "authorized (supervisor state, system key or APF-authorized) asked for a module that lies "
       "outside the APF-authorized libraries and the link pack area, which it may not call. ATTACH "
-      "with RSAPF=YES from supervisor state or key 0-7 is exempt; that subtask runs unauthorized. "
-      "A reason code in register 15 tells which check failed. ",
+      "with RSAPF=YES from supervisor state or key 0-7 is exempt; that subtask runs unauthorized. ",
       kNA, kActEndsContentsRequest,
       "Put the module into an APF-authorized library or the link pack area, or attach it with "
       "RSAPF=YES so that it runs unauthorized. Run the job again."}},
@@ -1096,11 +1095,12 @@ constexpr TextRow kRows8[] = {
       "Check that the caller runs with the authorization and the addressing mode that the service "
       "needs, and correct the program. Run the job again."}},
     {{"S47B"},
-     {"During processing of a PURGEDQ macro, the system found that the address space or the "
-      "resource manager named in the request was not valid.",
-      kNA, "The system abnormally ends the program that issued PURGEDQ.",
-      "Check the ASID and the resource manager fields of the PURGEDQ parameter list, and correct "
-      "the caller. Run the job again."}},
+     {"A PURGEDQ ended an SRB routine: either a suspended routine scheduled (SRBPTCB, SRBPASID) "
+      "for a task that is ending, or a preemptable routine whose SRBPTCB, SRBPASID and SRBRMTR "
+      "match the TCB, ASID and RMTR given on a PURGEDQ for the issuer's primary address space.",
+      kNA, "The system abnormally ends the SRB routine and waits for it to end.",
+      "Expected when SRB work is purged. Give a purgeable SRB routine a resource manager (RESMGR) "
+      "to free what it holds, as its recovery does not run while it is suspended."}},
     {{"S47D"},
      {"During processing of an EVENTS macro, the system found that the event table was being used "
       "by another task, or that a task tried to wait on an event table that it had not created.",
