@@ -24,8 +24,7 @@ constexpr std::string_view kActEndsDataMgmtTask =
 
 // SVCs 73 to 75 serve the graphic access method.
 constexpr std::string_view kActEndsGraphicsTask =
-    "The system abnormally ends the task that made the graphic access method request; the "
-    "display device is left as the last completed request set it.";
+    "The system abnormally ends the task that made the graphic access method request.";
 constexpr std::string_view kRespGraphicsRequest =
     "Check the graphic control blocks and the attention routine addresses the program passes "
     "to the graphic access method, and that the display device is open. Correct the program "
@@ -33,13 +32,11 @@ constexpr std::string_view kRespGraphicsRequest =
 
 // PGFIX and friends (SVC 113) and PGSER (SVC 138) are two doors to the same service.
 constexpr std::string_view kActEndsPageServices =
-    "The system abnormally ends the program that made the page services request; pages already "
-    "fixed for it by earlier requests stay fixed until they are freed or the task ends.";
+    "The system abnormally ends the program that made the page services request.";
 
 // RACHECK, RACINIT and RACDEF are reached by SVC or through RACROUTE.
 constexpr std::string_view kActEndsRacfSvcCaller =
-    "The system abnormally ends the program that issued the RACF macro or the RACROUTE "
-    "request; no access decision, user verification or profile change results from it.";
+    "The system abnormally ends the program that issued the RACF macro or the RACROUTE request.";
 
 // Codes whose service says little about the failure beyond its own dump.
 constexpr std::string_view kActEndsSvcRequester =
@@ -169,9 +166,7 @@ constexpr TextRow kRows[] = {
      {"An error occurred during processing of supervisor call 71 (X'47'), through which "
       "device-dependent access method support assigns, queries and releases buffers: the DCB or "
       "buffer address given to the SVC routine could not be used.",
-      kNA,
-      "The system abnormally ends the task that made the buffer request; the buffers stay "
-      "assigned as they were.",
+      kNA, "The system abnormally ends the task that made the buffer request.",
       "Check the DCB and buffer addresses the program passes when it asks for or returns "
       "buffers, and that every buffer returned was assigned to the same data set. Correct the "
       "program and run the job again."}},
@@ -207,8 +202,7 @@ constexpr TextRow kRows[] = {
       "given did not point to a TCB of the caller's address space; the function requested is not "
       "one STATUS supports; a reset did not match an earlier set request; the parameters could "
       "not be accessed in the caller's key. ",
-      "The system abnormally ends the program that issued the STATUS macro; the dispatchability "
-      "of the tasks named stays as it was.",
+      "The system abnormally ends the program that issued the STATUS macro.",
       "Check the TCB address, the function and the authorization of the program that issues "
       "STATUS, and make every reset request match an earlier set request. Correct the program "
       "and run the job again."}},
@@ -216,9 +210,7 @@ constexpr TextRow kRows[] = {
      {"An error occurred during processing of a SETPRT macro (SVC 81) while the system set up a "
       "printer: the parameter list or the DCB it named could not be used, or the character set "
       "or forms control image asked for was not available. ",
-      kNA,
-      "The system abnormally ends the program that issued the SETPRT macro; the images loaded in "
-      "the printer are not changed.",
+      kNA, "The system abnormally ends the program that issued the SETPRT macro.",
       "Check the SETPRT operands and that the DCB is open for a printer, and ask the system "
       "programmer whether the images named are in SYS1.IMAGELIB. Correct the program or the "
       "image names and run the job again."}},

@@ -11,11 +11,9 @@ constexpr std::string_view kActEndsPostRequester =
     "The system abnormally ends the task that issued the POST macro; the event control block is "
     "left as it was and no waiting task is resumed.";
 constexpr std::string_view kActEndsContentsRequest =
-    "The system abnormally ends the program that issued the LINK, XCTL, LOAD or DELETE macro; the "
-    "module is neither located nor brought into storage for this request.";
+    "The system abnormally ends the program that issued the LINK, XCTL, LOAD or DELETE macro.";
 constexpr std::string_view kActEndsDeqIssuer =
-    "The system abnormally ends the program that issued the DEQ macro; the resources named in the "
-    "request stay queued exactly as they were before it.";
+    "The system abnormally ends the program that issued the DEQ macro.";
 constexpr std::string_view kActEndsEnqIssuer =
     "The system abnormally ends the program that issued the ENQ or RESERVE macro; the resource is "
     "not queued on its behalf.";
@@ -480,9 +478,14 @@ constexpr TextRow kRows6[] = {
       kNA, kActEndsRacfRequest,
       "Correct the VERIFY operands the reason code names, and run the job again."}},
     {{"S285"},
-     {"An error occurred during processing of a RACDEF macro or a RACROUTE REQUEST=DEFINE request "
-      "(SVC 133), which defines, renames or deletes a RACF resource profile: the parameter list "
-      "was not valid for the request. ",
+     {"RACF found an error in the parameters passed for RACDEF (RACROUTE REQUEST=DEFINE). Reason "
+      "code in register 15 and ICH409I: 04 bad parameter list length; 08 bad level number; 0C bad "
+      "TYPE; 10 no valid non-blank resource name or NEWNAME; 14 new data set name or old volume "
+      "flagged with a zero address; 18 no volume serial; 1C both of those flags set; 24 DATASET "
+      "parameters for a general resource class; 28 model data with a TYPE other than DEFINE for "
+      "DATASET; 2C model name without model volume; 30 unqualified data set name; 34 no old "
+      "volume for CHGVOL; 38 bad unit length; 3C bad AUDIT; 40 bad OWNER (not a RACF user or "
+      "group, or revoked); 44 bad UACC; 48 rename with only one of ENTITY and NEWNAME generic. ",
       kNA, kActEndsRacfRequest, kNA}},
     {{"S28A"},
      {"During processing of a PGSER macro (SVC 138), the system found an error in the request, for "
