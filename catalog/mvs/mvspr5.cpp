@@ -257,15 +257,14 @@ constexpr TextRow kRows[] = {
       "routine was not valid or could not be completed. ",
       kNA, kActEndsSvcRequester, kRespKeepDumpForSysprog}},
     {{"S15D"},
-     {"During processing of a TGET, TPUT or TPG macro (SVC 93), the system found an error in the "
-      "terminal request: the buffer address or length was not valid, the options named a "
-      "combination that is not allowed, or the terminal named could not be found. ",
+     {"The issuer of a TGET, TPUT or TPG macro (SVC 93) passed a data area that the SVC 93 "
+      "modules cannot use: TPUT and TPG need read access to it, TGET write access. The 0C4 that "
+      "IKTVTPUT or IKTVTGET gets while checking the area is turned into 15D by IKT93EST. ",
       kNA,
       "The system abnormally ends the program that issued the terminal input or output macro; no "
       "data is sent to or read from the terminal.",
-      "Check the buffer address, the length and the options of the TGET, TPUT or TPG macro, and "
-      "that an authorized program names an existing user when it writes to another terminal. "
-      "Correct the program and run it again."}},
+      "Find the bad address in the dump and pass the macro a buffer that the program may read, or "
+      "for TGET write. Correct the program and run it again."}},
     {{"S15F"},
      {"A SYSEVENT macro invoked the system resources manager (SRM) incorrectly; register 15 "
       "holds a reason code. SYSEVENT is the way components tell SRM of an event. ",
