@@ -180,15 +180,17 @@ constexpr TextRow kRows[] = {
       "Run the job again. Give the logrec data set error records to the system programmer, who should involve the "
       "hardware support for the processor if they repeat."}},
     {{"S0F4"},
-     {"An internal error occurred in a DFSMSdfp component, such as PDSE processing, the "
-      "catalog services or VSAM record level sharing. The component found a condition it "
-      "could not handle and ended its caller; register 15 holds a return code and register "
-      "0 a reason code. ",
+     {"A system component found an error. Register 15, the abend reason code, holds the failing "
+      "service's return code and register 0 its reason code, whose first byte helps name the "
+      "reporter: X'04' IGWSPZAP, X'71' or X'77' CICS VR Logger, X'83' the program management "
+      "binder, otherwise mostly DFSMSdfp, including VSAM RLS and DFSMStvs. ",
       kNA,
-      "The system abnormally ends the task that used the failing DFSMSdfp service, writes "
-      "a logrec data set error record and usually takes an SVC dump.",
-      "Note the return code and reason code from the abend message or the dump. If no fix applies, give the dump to "
-      "the system programmer."}},
+      "Recovery routines usually retry so that the failing module returns to its caller. DFSMS "
+      "and CICS VR Logger usually take an SVC dump; the binder writes a snap dump if an IEWDUMP "
+      "DD is allocated.",
+      "Rerun with the dump DD the component uses (SYSUDUMP, SYSABEND or SYSMDUMP for IGWSPZAP, "
+      "IEWDUMP for the binder), and look up the codes of the logrec record in the DFSMSdfp "
+      "diagnosis documentation."}},
     {{"S0F6"},
      {"uring processing of a SETEVENT macro, the system found an error in the request and "
       "could not set up the event the caller asked for. ",
