@@ -139,7 +139,7 @@ constexpr TextRow kRows[] = {
     {{"S0E8"},
      {"An error occurred during processing of supervisor call 232 (X'E8'): the routine put in the "
       "SVC table for it by the installation or a product rejected the request.",
-      "The function code and parameter list given to SVC 232 are in the registers at the SVC. ",
+      "What the program passed to SVC 232 is in the registers at the SVC, saved in the dump. ",
       kActEndsHighSvcCaller,
       "Correct what the program passes to SVC 232 as the routine's documentation asks. Run the "
       "job again."}},
@@ -177,7 +177,8 @@ constexpr TextRow kRows[] = {
       "The machine check handler issues messages about the failure, writes a logrec data "
       "set error record and abnormally ends the affected task or address space. If the "
       "processor cannot continue, it is taken offline.",
-      "Run the job again. Give the logrec data set error records to the system programmer, who should involve the "
+      "Run the job again. Give the logrec data set error records to the system programmer, who "
+      "should involve the "
       "hardware support for the processor if they repeat."}},
     {{"S0F4"},
      {"A system component found an error. Register 15, the abend reason code, holds the failing "
@@ -185,7 +186,8 @@ constexpr TextRow kRows[] = {
       "reporter: X'04' IGWSPZAP, X'71' or X'77' CICS VR Logger, X'83' the program management "
       "binder, otherwise mostly DFSMSdfp, including VSAM RLS and DFSMStvs. ",
       kNA,
-      "Recovery routines usually retry so that the failing module returns to its caller. DFSMS "
+      "In most cases a recovery routine retries and the failing module goes back to its caller. "
+      "DFSMS "
       "and CICS VR Logger usually take an SVC dump; the binder writes a snap dump if an IEWDUMP "
       "DD is allocated.",
       "Rerun with the dump DD the component uses (SYSUDUMP, SYSABEND or SYSMDUMP for IGWSPZAP, "
@@ -472,7 +474,7 @@ constexpr TextRow kRows[] = {
       "Correct the address the CHAP operand points to, and make sure neither the address "
       "nor the TCB was overwritten by the program. Run the job again."}},
     {{"S12D"},
-     {"A program requested an overlay, and the overlay supervisor found words 3 and 4 of the "
+     {"Answering a program's overlay request, the overlay supervisor found words 3 and 4 of the "
       "overlay segment table wrong. That table sits in the load module, in the program's own "
       "storage key, so the program can overwrite it; overlay programs run only in 24-bit mode.",
       kNA,

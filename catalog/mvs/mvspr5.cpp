@@ -14,8 +14,8 @@ constexpr std::string_view kRespTimerOperands =
 
 // ENQ and DEQ end their caller alike; ending the task frees what it held.
 constexpr std::string_view kActEndsEnqDeqTask =
-    "The system abnormally ends the task that issued the ENQ or DEQ macro; what the task still "
-    "holds is released as it ends.";
+    "The system abnormally ends the task that issued the ENQ or DEQ macro; other processing "
+    "continues.";
 
 // The non-VSAM data management SVCs (RELEX, FREEDBUF, BSP) end the task the same way.
 constexpr std::string_view kActEndsDataMgmtTask =
@@ -260,9 +260,7 @@ constexpr TextRow kRows[] = {
      {"The issuer of a TGET, TPUT or TPG macro (SVC 93) passed a data area that the SVC 93 "
       "modules cannot use: TPUT and TPG need read access to it, TGET write access. The 0C4 that "
       "IKTVTPUT or IKTVTGET gets while checking the area is turned into 15D by IKT93EST. ",
-      kNA,
-      "The system abnormally ends the program that issued the terminal input or output macro; no "
-      "data is sent to or read from the terminal.",
+      kNA, "The system abnormally ends the program that issued the terminal input or output macro.",
       "Find the bad address in the dump and pass the macro a buffer that the program may read, or "
       "for TGET write. Correct the program and run it again."}},
     {{"S15F"},

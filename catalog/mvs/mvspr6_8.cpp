@@ -8,15 +8,13 @@ namespace {
 constexpr std::string_view kEndsWaitIssuer =
     "The system abnormally ends the program that issued the WAIT macro.";
 constexpr std::string_view kActEndsPostRequester =
-    "The system abnormally ends the task that issued the POST macro; the event control block is "
-    "left as it was and no waiting task is resumed.";
+    "The system abnormally ends the task that issued the POST macro.";
 constexpr std::string_view kActEndsContentsRequest =
     "The system abnormally ends the program that issued the LINK, XCTL, LOAD or DELETE macro.";
 constexpr std::string_view kActEndsDeqIssuer =
     "The system abnormally ends the program that issued the DEQ macro.";
 constexpr std::string_view kActEndsEnqIssuer =
-    "The system abnormally ends the program that issued the ENQ or RESERVE macro; the resource is "
-    "not queued on its behalf.";
+    "The system abnormally ends the program that issued the ENQ or RESERVE macro.";
 constexpr std::string_view kActEndsDetachIssuer =
     "The system abnormally ends the program that issued the DETACH macro; the subtask named in the "
     "request is not removed by it.";
@@ -81,9 +79,7 @@ constexpr TextRow kRows6[] = {
       "translation error, both from a bad address (passed wrongly, overlaid, freed early, or a "
       "data set closed too soon). Second digit, the phase: n1n front end; n2n back end (DASD ERP, "
       "PCI, purge, FRR); n3n post-processing.",
-      kNA,
-      "The system abnormally ends the task that issued the EXCP macro. The I/O request is not "
-      "started.",
+      kNA, "The system abnormally ends the task that issued the EXCP macro.",
       "Check that the IOB, ECB, DCB, DEB and channel program areas belong to the program, are in "
       "its key and were not overlaid or freed. Correct the program and run the job again."}},
     {{"S201"},
@@ -206,8 +202,8 @@ constexpr TextRow kRows6[] = {
       "DCB's entry pointer to the device characteristics table is wrong; 04 the parameter list "
       "addressed by register 0 lies outside the caller's region. ",
       "NE",
-      "If the DCB lies in the caller's region, the system tries to trace it to the GTF trace data "
-      "set; then it ends the task.",
+      "The system ends the task, first attempting to write the DCB to the GTF trace data set when "
+      "the DCB lies within the caller's region.",
       "For 01 to 03, make sure register 1 held the right DCB address when SVC 21 was issued and "
       "that nothing overlaid the DCB after OPEN; for 04, that register 0 addressed a parameter "
       "list inside the region. For a trace, run GTF with TRACE=SYS,USR,SLIP and code "
@@ -261,8 +257,8 @@ constexpr TextRow kRows6[] = {
       "boundary, and make sure it holds the TCB address when CHAP runs and is not overwritten. "
       "Run the job again."}},
     {{"S22D"},
-     {"A program requested an overlay, and the overlay supervisor found an address in the overlay "
-      "segment table or the entry table that points outside the virtual storage of the job step. "
+     {"Answering a program's overlay request, the overlay supervisor met an address in the "
+      "overlay segment table or the entry table that lies outside the job step's virtual storage. "
       "Both tables sit in the load module, in the program's own key; overlay programs run only in "
       "24-bit mode. ",
       kNA,
@@ -331,7 +327,8 @@ constexpr TextRow kRows6[] = {
       "The system issues message IEC902I with a cleanup code that tells what the recovery "
       "routine's cleanup of resources achieved.",
       "Check what FREEDBUF was given: DCBBUFCB must address the buffer control block, DCBDYNB the "
-      "unscheduled list, DECAREA in the DECB the buffer being freed. Correct the program and rerun the job."}},
+      "unscheduled list, DECAREA in the DECB the buffer being freed. Correct the program and rerun "
+      "the job."}},
     {{"S23E"},
      {"During processing of a DETACH macro, task management found an error in the input; "
       "register 15 holds a reason code: 00 the protection key of the address does not match the "
@@ -370,7 +367,8 @@ constexpr TextRow kRows6[] = {
       "system found an error: the DCB was not open for a BSAM data set on tape or direct access, "
       "or the backspace could not be carried out on the device. ",
       kNA, "The system abnormally ends the program that issued the BSP macro.",
-      "Use BSP only with an open BSAM DCB, and check that every earlier READ or WRITE was completed "
+      "Use BSP only with an open BSAM DCB, and check that every earlier READ or WRITE was "
+      "completed "
       "with a CHECK macro before the backspace. Correct the program and rerun the job."}},
     {{"S247"},
      {"An error occurred during processing of a buffer request made through supervisor call 71 "
@@ -457,35 +455,37 @@ constexpr TextRow kRows6[] = {
       "PURGEDQ must be issued in supervisor state or with a system key, and with a valid parameter "
       "list. Correct the caller or its parameters and run the job again."}},
     {{"S282"},
-     {"RACF found an error in the parameters passed for RACROUTE REQUEST=AUTH (RACHECK). Reason "
-      "code in register 15 and ICH409I: 04 bad parameter list length; 10 CSA, LOG, PRIVATE, "
-      "PROFILE, ACEE, UTOKEN, USERID or GROUPID needs APF authorization, key 0-7 or supervisor "
-      "state; 14 bad ATTR; 18 no volume serial; 1C PROFILE and ENTITY flags disagree; 20 no "
-      "resource name or PROFILE; 24 no CLASS; 30 volume serial for a class not DATASET; 34 bad "
-      "file sequence number; 38, 3C file sequence number or tape label for a non-tape data set; "
-      "40 bad tape label option; 44 bad erase-on-scratch; 48 USERID=*; 4C ENTITYX with both "
-      "lengths zero; 50 bad buffer length; 54 bad entity name length; 58 in-storage profile at "
-      "the wrong version. ",
+     {"RACF rejected the RACROUTE REQUEST=AUTH (RACHECK) parameters; reason code in register 15 "
+      "and ICH409I: 04 bad list length; 10 CSA, LOG, PRIVATE, PROFILE, ACEE, UTOKEN, USERID or "
+      "GROUPID without APF, key 0-7 or supervisor state; 14 bad ATTR; 18 no volume serial; 1C "
+      "PROFILE and ENTITY flags disagree; 20 no resource name or PROFILE; 24 no CLASS; 2C bad LOG "
+      "(to RACF 1.4); 30 volume serial for a class not DATASET; 34 bad file sequence number; 38, "
+      "3C file sequence number or tape label for a non-tape data set; 40 bad tape label option; "
+      "44 bad erase-on-scratch; 48 USERID=*; 4C ENTITYX lengths both zero; 50 bad buffer length; "
+      "54 bad entity name length; 58 in-storage profile at the wrong version. ",
       kNA, kActEndsRacfRequest,
       "Correct the operand or the environment the reason code names, and run the job again."}},
     {{"S283"},
      {"RACF found an error in the parameters passed for RACROUTE REQUEST=VERIFY (RACINIT). Reason "
       "code in register 15 and ICH409I: 04 bad parameter list length; 14 bad ENVIR data; 18 to 24 "
-      "a user ID, password, group or new password of wrong length; 28 OIDCARD length zero; 30 and "
-      "34 ENVIR combined with operands it does not allow; 38 ENVIR=CHANGE with no ACEE; 3C *NONE* "
+      "a user ID, password, group or new password of wrong length; 28 OIDCARD length zero; 30 "
+      "ENVIR "
+      "combined with operands it does not allow, or PHRASE or NEWPHRASE without ENVIR=CREATE; 34 "
+      "ENVIR combined with GROUP wrongly; 38 ENVIR=CHANGE with no ACEE; 3C *NONE* "
       "or *BYPASS* used wrongly, or no password for a check; 44, 48 SESSION=APPCTP without POE or "
       "APPL, or a default UTOKEN with no password. ",
       kNA, kActEndsRacfRequest,
       "Correct the VERIFY operands the reason code names, and run the job again."}},
     {{"S285"},
-     {"RACF found an error in the parameters passed for RACDEF (RACROUTE REQUEST=DEFINE). Reason "
-      "code in register 15 and ICH409I: 04 bad parameter list length; 08 bad level number; 0C bad "
-      "TYPE; 10 no valid non-blank resource name or NEWNAME; 14 new data set name or old volume "
-      "flagged with a zero address; 18 no volume serial; 1C both of those flags set; 24 DATASET "
-      "parameters for a general resource class; 28 model data with a TYPE other than DEFINE for "
-      "DATASET; 2C model name without model volume; 30 unqualified data set name; 34 no old "
-      "volume for CHGVOL; 38 bad unit length; 3C bad AUDIT; 40 bad OWNER (not a RACF user or "
-      "group, or revoked); 44 bad UACC; 48 rename with only one of ENTITY and NEWNAME generic. ",
+     {"RACF rejected the RACDEF (RACROUTE REQUEST=DEFINE) parameters; reason code in register 15 "
+      "and ICH409I: 04 bad list length; 08 bad level; 0C bad TYPE; 10 no valid non-blank resource "
+      "name or NEWNAME; 14 new data set name or old volume flagged, address zero; 18 no volume "
+      "serial; 1C both of those flags set; 24 DATASET operands for a general resource class; 28 "
+      "model data with a TYPE other than DEFINE for DATASET; 2C model name without model volume; "
+      "30 unqualified data set name (not with RACFIND=NO); 34 no old volume for CHGVOL; 38 bad "
+      "unit length; 3C bad AUDIT; 40 OWNER not a RACF user or group, or revoked; 44 bad UACC; 48 "
+      "rename with only one of ENTITY and NEWNAME generic, or a one-qualifier profile without "
+      "such protection active. ",
       kNA, kActEndsRacfRequest, kNA}},
     {{"S28A"},
      {"During processing of a PGSER macro (SVC 138), the system found an error in the request, for "
@@ -562,7 +562,8 @@ constexpr TextRow kRows6[] = {
       kNA,
       "The system abnormally ends the program that issued the FREEMAIN macro; none of the area is "
       "released.",
-      "Free only storage that the same task obtained, with the same subpool, and free it once. Look "
+      "Free only storage that the same task obtained, with the same subpool, and free it once. "
+      "Look "
       "for a register that was changed between the GETMAIN and the FREEMAIN. Correct the program "
       "and rerun the job."}},
 };
@@ -642,7 +643,8 @@ constexpr TextRow kRows7[] = {
       "The system abnormally ends the job step. Later steps run only if their COND or IF "
       "conditions allow it.",
       "If the program is looping, correct it. Otherwise increase TIME on the JOB or EXEC "
-      "statement, or run the job in a class with a larger time limit, and submit it again. TIME=1440 "
+      "statement, or run the job in a class with a larger time limit, and submit it again. "
+      "TIME=1440 "
       "or TIME=NOLIMIT removes the limit for a step where the installation allows it."}},
     {{"S328"},
      {"During processing of an EXTRACT macro (SVC 40), the system found that the answer area or "
@@ -1100,10 +1102,13 @@ constexpr TextRow kRows8[] = {
     {{"S47B"},
      {"A PURGEDQ ended an SRB routine: either a suspended routine scheduled (SRBPTCB, SRBPASID) "
       "for a task that is ending, or a preemptable routine whose SRBPTCB, SRBPASID and SRBRMTR "
-      "match the TCB, ASID and RMTR given on a PURGEDQ for the issuer's primary address space.",
+      "match the TCB, ASID and RMTR given on a PURGEDQ for the issuer's primary address space; "
+      "that "
+      "routine is first made nonpreemptable and nonquiescable.",
       kNA, "The system abnormally ends the SRB routine and waits for it to end.",
-      "Expected when SRB work is purged. Give a purgeable SRB routine a resource manager (RESMGR) "
-      "to free what it holds, as its recovery does not run while it is suspended."}},
+      "The program that suspends or purges SRB routines should set up a resource manager (RESMGR) "
+      "to free what they hold, since their own recovery gets no control if the address space ends "
+      "while they are suspended."}},
     {{"S47D"},
      {"During processing of an EVENTS macro, the system found that the event table was being used "
       "by another task, or that a task tried to wait on an event table that it had not created.",
