@@ -311,10 +311,5 @@ TEST(CicsAaAjAk, AkcsAndAkctFollowTheListLookupsOwnEntries) {
   }
 }
 
-// Where no documentation of a code was found, its Description says so about that code by name.
-TEST(CicsAaAjAk, UndocumentedCodesAreNamedInTheirOwnDescriptions) {
-  EXPECT_EQ(lastResortTextsNotNamingTheirCode(cicspr7Table()), Keys{});
-}
-
 }  // namespace
 }  // namespace quenmar::catalog::cics

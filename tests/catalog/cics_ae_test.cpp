@@ -268,10 +268,5 @@ TEST(CicsAe, InlineEntriesDifferFromTheDescribersWhereIntended) {
   EXPECT_EQ(findByText(inlineEntries(), "AEI4"), nullptr);
 }
 
-// Where no documentation of a code was found, its Description says so about that code by name.
-TEST(CicsAe, UndocumentedCodesAreNamedInTheirOwnDescriptions) {
-  EXPECT_EQ(lastResortTextsNotNamingTheirCode(cicspr5Table()), Keys{});
-}
-
 }  // namespace
 }  // namespace quenmar::catalog::cics

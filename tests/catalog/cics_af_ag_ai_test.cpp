@@ -261,10 +261,5 @@ TEST(CicsAfAgAi, CountsLengthsAndCharactersMatchTheCatalogue) {
   EXPECT_NEAR(static_cast<double>(characters), 36324.0, 3632.0);
 }
 
-// Where no documentation of a code was found, its Description says so about that code by name.
-TEST(CicsAfAgAi, UndocumentedCodesAreNamedInTheirOwnDescriptions) {
-  EXPECT_EQ(lastResortTextsNotNamingTheirCode(cicspr6Table()), Keys{});
-}
-
 }  // namespace
 }  // namespace quenmar::catalog::cics

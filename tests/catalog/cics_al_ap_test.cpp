@@ -280,10 +280,5 @@ TEST(CicsAlAp, MessageNumbersBelongToTheirDomains) {
   }
 }
 
-// Where no documentation of a code was found, its Description says so about that code by name.
-TEST(CicsAlAp, UndocumentedCodesAreNamedInTheirOwnDescriptions) {
-  EXPECT_EQ(lastResortTextsNotNamingTheirCode(cicspr8Table()), Keys{});
-}
-
 }  // namespace
 }  // namespace quenmar::catalog::cics

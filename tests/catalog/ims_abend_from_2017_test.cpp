@@ -7,7 +7,6 @@
 #include <set>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "catalog/code_lists.h"
